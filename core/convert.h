@@ -1,0 +1,38 @@
+// The conversion entry point: one call per conversion, for the window's GO
+// action. Failures come back as values; nothing here throws, prints or ends
+// the program.
+#pragma once
+
+#include <optional>
+
+#include "catalogue.h"
+#include "fault.h"
+
+namespace metrova {
+
+struct Conversion {
+    enum class Outcome : std::uint8_t {
+        identity,   // source equals target: value is v, all 64 bits
+        stored,     // value is the formula's result, to be kept as the answer
+        unmatched,  // an index names no unit of the category: keep the answer
+        failed,     // a run-time error (failure says which): keep the answer
+    };
+
+    Outcome outcome = Outcome::unmatched;
+    double value = 0.0;
+    Failure failure = Failure::none;
+    // Optics only: v after a sign rule changed it, for the value box. Set
+    // whenever the rule changed v, also when a later step failed.
+    std::optional<double> corrected;
+};
+
+// Converts v from unit `source` to unit `target` of `category`; any index
+// that names nothing (-1 included) is an unmatched pair. The target index is
+// looked at only when the source names a unit.
+//   convert(category::length, 0, 1, 2.5)   -> stored 0.025
+//   convert(category::optics, 1, 0, 3)     -> stored 50.11872336272722, corrected -3
+//   convert(category::mass, 1, 0, 1e308)   -> failed, Failure::overflow
+//   convert(category::optics, 0, 1, 0)     -> failed, Failure::invalid_argument
+Conversion convert(Index category, Index source, Index target, double v) noexcept;
+
+}  // namespace metrova

@@ -1,0 +1,26 @@
+#include "display.h"
+
+#include "number_format.h"
+#include "number_parser.h"
+
+namespace metrova {
+
+std::optional<int> decimal_places(std::string_view places_text) {
+    const ParsedNumber parsed = parse_number(places_text);
+    if (parsed.overflow) return std::nullopt;
+    const double d = parsed.value;
+    if (d == 0) return 0;
+    for (int k = 1; k <= 10; ++k) {
+        if (d == k) return k;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> render(double answer, bool decimal, std::string_view places_text) {
+    if (!decimal) return format_scientific(answer);
+    const std::optional<int> places = decimal_places(places_text);
+    if (!places) return std::nullopt;
+    return format_fixed(round_half_even(answer, *places), *places);
+}
+
+}  // namespace metrova

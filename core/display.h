@@ -1,0 +1,30 @@
+// The display rule: how the result label shows `Answer`.
+//
+// The window calls this both after a conversion and when the spin arrows ask
+// for the stored result again; it returns the label's new text, or nothing
+// when the label must keep the text it has.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace metrova {
+
+// The number of decimal places that the decimal-places box names: its text
+// read with parse_number into d, then d = 0 (numerically, so -0 too) gives 0
+// and d exactly equal to 1 ... 10 gives that number. Anything else names no
+// places: "11", "2.5", "-1" and a text that reads as an overflow ("1e999").
+//   "3" -> 3    "" -> 0    "1E1" -> 10    "10.0" -> 10    " 7x" -> 7
+std::optional<int> decimal_places(std::string_view places_text);
+
+// The label's text for `answer`. With "Decimal" selected: the answer rounded
+// to the box's number of places (ties to even) and printed with that many;
+// nothing when the box names no places. Otherwise "Scientific", whatever the
+// box holds.
+//   render(0.0625, true, "3")  -> "0.062"      render(2.5, true, "")   -> "2"
+//   render(1e20, true, "1")    -> "100000000000000000000.0"
+//   render(5, true, "11")      -> nothing      render(1234.5, false, "11") -> "1.23E+03"
+std::optional<std::string> render(double answer, bool decimal, std::string_view places_text);
+
+}  // namespace metrova

@@ -1,0 +1,34 @@
+#include "fault.h"
+
+#include <cfenv>
+
+namespace metrova {
+
+std::string_view failure_name(Failure failure) noexcept {
+    switch (failure) {
+        case Failure::overflow: return "Overflow";
+        case Failure::division_by_zero: return "Division by zero";
+        case Failure::invalid_argument: return "Invalid argument";
+        case Failure::none: break;
+    }
+    return {};
+}
+
+FaultCheck::FaultCheck() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
+
+double FaultCheck::input(double v) const noexcept {
+    volatile double pinned = v;
+    return pinned;
+}
+
+Failure FaultCheck::check(double computed) const noexcept {
+    volatile double pinned = computed;
+    (void)pinned;
+    const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    if ((raised & FE_INVALID) != 0) return Failure::invalid_argument;
+    if ((raised & FE_DIVBYZERO) != 0) return Failure::division_by_zero;
+    if ((raised & FE_OVERFLOW) != 0) return Failure::overflow;
+    return Failure::none;
+}
+
+}  // namespace metrova

@@ -1,0 +1,56 @@
+// Arbitrary bytes through every entry of the core. The first three bytes pick
+// a category and a pair of units (some of them out of range), the fourth the
+// places, the rest is the value box's text. Besides the sanitizers' checks it
+// traps when an invariant breaks.
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "convert.h"
+#include "display.h"
+#include "number_format.h"
+#include "number_parser.h"
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+metrova::Index pick(std::uint8_t byte) { return static_cast<metrova::Index>(static_cast<int>(byte % 14) - 2); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 4) return 0;
+    const metrova::Index category = pick(data[0]);
+    const metrova::Index source = pick(data[1]);
+    const metrova::Index target = pick(data[2]);
+    const int places = data[3] % 12;
+    const std::string_view text(reinterpret_cast<const char*>(data + 4), size - 4);
+
+    const metrova::ParsedNumber v = metrova::parse_number(text);
+    require(v.consumed <= text.size());
+    require(std::isfinite(v.value));
+    if (v.overflow) return 0;
+
+    const std::string written = metrova::number_to_text(v.value);
+    const metrova::ParsedNumber back = metrova::parse_number(written);
+    require(!back.overflow && back.consumed == written.size());
+
+    const metrova::Conversion r = metrova::convert(category, source, target, v.value);
+    if (r.outcome == metrova::Conversion::Outcome::identity) {
+        require(std::bit_cast<std::uint64_t>(r.value) == std::bit_cast<std::uint64_t>(v.value));
+    }
+    if (r.outcome == metrova::Conversion::Outcome::stored) require(!std::isnan(r.value));
+    if (r.corrected) require(!metrova::parse_number(metrova::number_to_text(*r.corrected)).overflow);
+
+    const auto label = metrova::render(r.value, (data[3] & 0x80) != 0, text);
+    if (label) require(!label->empty());
+    require(!metrova::format_fixed(metrova::round_half_even(v.value, places), places).empty());
+    require(metrova::format_scientific(v.value).size() >= 8);
+    return 0;
+}

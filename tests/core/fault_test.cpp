@@ -1,0 +1,65 @@
+// The fault check runs in the optimised build that the tests use: the
+// compiler would happily move the arithmetic across the flag calls.
+#include "fault.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+
+namespace metrova {
+namespace {
+
+#ifdef __OPTIMIZE__
+constexpr bool kOptimised = true;
+#else
+constexpr bool kOptimised = false;
+#endif
+
+TEST(FaultCheck, TheseTestsRunOptimised) { EXPECT_TRUE(kOptimised) << "configure with an optimising build type"; }
+
+TEST(FaultCheck, FailuresAreInvalidDivisionByZeroAndOverflow) {
+    {
+        const FaultCheck f;
+        const double r = f.input(1e308) * 10;
+        EXPECT_EQ(f.check(r), Failure::overflow);
+    }
+    {
+        const FaultCheck f;
+        const double r = f.input(-1e308) * 1e10 / 3;
+        EXPECT_EQ(f.check(r), Failure::overflow);
+    }
+    {
+        const FaultCheck f;
+        const double r = f.input(1.0) / f.input(0.0);
+        EXPECT_EQ(f.check(r), Failure::division_by_zero);
+    }
+    {
+        const FaultCheck f;
+        const double r = f.input(0.0) / f.input(0.0);
+        EXPECT_EQ(f.check(r), Failure::invalid_argument);
+    }
+}
+
+TEST(FaultCheck, UnderflowAndInexactAreNoFailures) {
+    const FaultCheck f;
+    const double r = f.input(1e-308) / 1e10 / 3;
+    EXPECT_EQ(f.check(r), Failure::none);
+}
+
+TEST(FaultCheck, SeesOnlyArithmeticAfterItWasMade) {
+    const FaultCheck before;
+    const double r = before.input(1e308) * 10;
+    ASSERT_EQ(before.check(r), Failure::overflow);
+    const FaultCheck after;
+    EXPECT_EQ(after.check(after.input(2.0) * 3), Failure::none);
+}
+
+TEST(FaultCheck, NamesItsFailures) {
+    EXPECT_EQ(failure_name(Failure::overflow), "Overflow");
+    EXPECT_EQ(failure_name(Failure::division_by_zero), "Division by zero");
+    EXPECT_EQ(failure_name(Failure::invalid_argument), "Invalid argument");
+    EXPECT_EQ(failure_name(Failure::none), "");
+}
+
+}  // namespace
+}  // namespace metrova
