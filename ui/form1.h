@@ -1,0 +1,108 @@
+// Form1, the converter's one window: its controls, its three window-level
+// variables and the event handlers that tie the controls to the conversion
+// core.
+//
+// Handlers are named after their control and event, receive the index of a
+// control-array member, read the controls afresh and call each other
+// directly. A run-time error (a number too large to read, a failed fault
+// check, the logarithm of 0) ends only the conversion that met it: the
+// conversion returns it as a value, its callers finish their own steps, and
+// the handler that Qt called reports the first one once through the
+// reporter. No exception crosses Qt's signal delivery.
+//
+// Construction lays the controls out (form1_layout.cpp); Form_Load fills the
+// lists and shows the window (form1_handlers.cpp).
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+#include "catalogue.h"
+#include "fault.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace metrova::ui {
+
+class PictureButton;
+class TextBox;
+class UpDown;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows a run-time error to the user; by default a modal message box,
+    // shown once the event that met the error has been handled.
+    using Reporter = std::function<void(const QString& message)>;
+
+    Form1();
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+
+    // The window-level variables, for inspection.
+    [[nodiscard]] double answer() const { return Answer; }
+    [[nodiscard]] Index oldCombo2Index() const { return Old_combo2_index; }
+    [[nodiscard]] const QString& initialValue() const { return Initial_value; }
+
+    void Form_Load();
+
+    // The GO action: converts the value box's number into Answer and shows it.
+    Failure Image1_Click();
+    Failure Combo2_Click();
+    Failure Combo1_Click(int index);
+    Failure Command1_Click(int index);
+    Failure Option1_Click(int index);
+    Failure Text1_KeyPress(int& keyAscii);
+    void Text1_GotFocus();
+    Failure Text2_Change();
+    void Text2_KeyPress(int& keyAscii);
+    void Text2_GotFocus();
+    void UpDown1_UpClick();
+    void UpDown1_DownClick();
+
+private:
+    void createControls();
+    void connectHandlers();
+    void report(Failure failure);
+
+    // The display: renders Answer into Label1 in the chosen notation.
+    void Display();
+    // Moves the focus into Text1; its got-focus handler runs when the focus
+    // was elsewhere.
+    void Text1_SetFocus();
+    void ShowWindow();
+    // Program-made selections; each raises the list's pick notification.
+    Failure SelectByText(QComboBox* list, const QString& text);
+    Failure SelectByIndex(QComboBox* list, int index);
+    Failure PickNotification(QComboBox* list);
+    Failure Swap();
+
+    std::array<QLabel*, 2> Label2{};
+    QComboBox* Combo2 = nullptr;
+    std::array<QComboBox*, 2> Combo1{};
+    std::array<QPushButton*, 2> Command1{};
+    PictureButton* Image1 = nullptr;
+    TextBox* Text1 = nullptr;
+    QLabel* Label1 = nullptr;
+    std::array<QRadioButton*, 2> Option1{};
+    TextBox* Text2 = nullptr;
+    UpDown* UpDown1 = nullptr;
+
+    Index Old_combo2_index = 0;
+    QString Initial_value;
+    double Answer = 0.0;
+
+    Reporter reporter_;
+};
+
+}  // namespace metrova::ui

@@ -1,0 +1,243 @@
+// Form1's event handlers, in the order of a run: start-up, the GO action and
+// its display, selection, value entry, precision and notation, swap and quit.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "convert.h"
+#include "display.h"
+#include "form1.h"
+#include "number_format.h"
+#include "number_parser.h"
+#include "text_box.h"
+#include "up_down.h"
+
+namespace metrova::ui {
+namespace {
+
+Failure first_of(Failure first, Failure next) { return first != Failure::none ? first : next; }
+
+QString label_text(std::string_view label) {
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+}
+
+// Appending never makes an entry current, unlike QComboBox's own rule for
+// the first item.
+void AddItem(QComboBox* list, std::string_view label) {
+    const QSignalBlocker quiet(list);
+    const int current = list->currentIndex();
+    list->addItem(label_text(label));
+    list->setCurrentIndex(current);
+}
+
+void Clear(QComboBox* list) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+}
+
+Index ListIndex(const QComboBox* list) { return static_cast<Index>(list->currentIndex()); }
+
+}  // namespace
+
+void Form1::Form_Load() {
+    for (QComboBox* list : Combo1) {
+        for (const std::string_view label : unit_labels(category::optics)) AddItem(list, label);
+    }
+    Failure failure = SelectByText(Combo1[0], Combo1[0]->itemText(0));
+    failure = first_of(failure, SelectByText(Combo1[1], Combo1[1]->itemText(1)));
+    for (Index c = 0; c < category_count(); ++c) AddItem(Combo2, category_label(c));
+    failure = first_of(failure, SelectByText(Combo2, Combo2->itemText(0)));
+    Old_combo2_index = ListIndex(Combo2);
+    ShowWindow();
+    activateWindow();
+    Text1_SetFocus();
+    report(failure);
+}
+
+Failure Form1::Image1_Click() {
+    if (Text1->text().isEmpty()) {
+        Label1->setText(QString());
+        return Failure::none;
+    }
+    const ParsedNumber v = parse_number(Text1->text().toStdString());
+    if (v.overflow) return Failure::overflow;
+    const Conversion result = convert(ListIndex(Combo2), ListIndex(Combo1[0]), ListIndex(Combo1[1]), v.value);
+    if (result.corrected) Text1->setText(QString::fromStdString(number_to_text(*result.corrected)));
+    switch (result.outcome) {
+        case Conversion::Outcome::failed: return result.failure;
+        case Conversion::Outcome::identity:
+        case Conversion::Outcome::stored: Answer = result.value; break;
+        case Conversion::Outcome::unmatched: break;
+    }
+    Display();
+    Text1_SetFocus();
+    return Failure::none;
+}
+
+void Form1::Display() {
+    const auto text = metrova::render(Answer, Option1[0]->isChecked(), Text2->text().toStdString());
+    if (text) Label1->setText(QString::fromStdString(*text));
+}
+
+void Form1::Text1_SetFocus() {
+    const bool elsewhere = focusWidget() != Text1;
+    Text1->setFocus(Qt::OtherFocusReason);
+    if (elsewhere) Text1_GotFocus();
+}
+
+void Form1::ShowWindow() {
+    if (!isVisible()) show();
+}
+
+Failure Form1::SelectByText(QComboBox* list, const QString& text) {
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return index < 0 ? Failure::none : SelectByIndex(list, index);
+}
+
+Failure Form1::SelectByIndex(QComboBox* list, int index) {
+    {
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(index);
+    }
+    return PickNotification(list);
+}
+
+Failure Form1::PickNotification(QComboBox* list) {
+    if (list == Combo2) return Combo2_Click();
+    return Combo1_Click(list == Combo1[0] ? 0 : 1);
+}
+
+Failure Form1::Combo2_Click() {
+    Failure failure = Failure::none;
+    const Index c = ListIndex(Combo2);
+    if (c != Old_combo2_index) {
+        Clear(Combo1[0]);
+        Clear(Combo1[1]);
+        Old_combo2_index = c;
+        const auto labels = unit_labels(c);
+        if (!labels.empty()) {
+            for (QComboBox* list : Combo1) {
+                for (const std::string_view label : labels) AddItem(list, label);
+            }
+            failure = SelectByIndex(Combo1[0], 0);
+            failure = first_of(failure, SelectByIndex(Combo1[1], 1));
+        }
+    }
+    ShowWindow();
+    Text1_SetFocus();
+    return failure;
+}
+
+Failure Form1::Combo1_Click(int /*index*/) {
+    ShowWindow();
+    Text1_SetFocus();
+    return Image1_Click();
+}
+
+void Form1::Text1_GotFocus() {
+    Text1->setSelection(0, static_cast<int>(Text1->text().length()));
+    Initial_value = Text1->text();
+}
+
+Failure Form1::Text1_KeyPress(int& keyAscii) {
+    const QString text = Text1->text();
+    if (keyAscii >= '0' && keyAscii <= '9') return Failure::none;
+    if (keyAscii == 8) return Failure::none;
+    if (keyAscii == '.') {
+        if (text.contains(QLatin1Char('.'))) keyAscii = 0;
+        return Failure::none;
+    }
+    if (keyAscii == '-') return Failure::none;
+    if (keyAscii == 27) {
+        Text1->setText(Initial_value);
+        Text1_GotFocus();
+        return Failure::none;
+    }
+    if (keyAscii == 13) {
+        const Failure failure = Image1_Click();
+        Text1_GotFocus();
+        return failure;
+    }
+    if (keyAscii == 'E' || keyAscii == 'e') {
+        if (text.contains(QLatin1Char('E')) || text.contains(QLatin1Char('e'))) keyAscii = 0;
+        return Failure::none;
+    }
+    keyAscii = 0;
+    return Failure::none;
+}
+
+Failure Form1::Text2_Change() { return Image1_Click(); }
+
+void Form1::Text2_GotFocus() { Text2->setSelection(0, static_cast<int>(Text2->text().length())); }
+
+// Digits are accepted while the text they would make is all digits and names
+// at most 10 places; Backspace always; every other key is refused.
+void Form1::Text2_KeyPress(int& keyAscii) {
+    if (keyAscii == 8) return;
+    if (keyAscii < '0' || keyAscii > '9') {
+        keyAscii = 0;
+        return;
+    }
+    QString after = Text2->text();
+    if (Text2->hasSelectedText()) {
+        after.replace(Text2->selectionStart(), Text2->selectedText().length(), QChar(keyAscii));
+    } else {
+        after.insert(Text2->cursorPosition(), QChar(keyAscii));
+    }
+    int places = 0;
+    for (const QChar ch : after) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) places = 11;
+        places = std::min(places * 10 + (ch.unicode() - '0'), 11);
+    }
+    if (places > 10) keyAscii = 0;
+}
+
+Failure Form1::Option1_Click(int index) {
+    const Failure failure = Image1_Click();
+    if (index == 0) {
+        Text2->setVisible(true);
+        UpDown1->setVisible(true);
+    } else if (index == 1) {
+        Text2->setVisible(false);
+        UpDown1->setVisible(false);
+    }
+    return failure;
+}
+
+// Either arrow re-renders the stored Answer without converting.
+void Form1::UpDown1_UpClick() {
+    Display();
+    Text1_SetFocus();
+}
+
+void Form1::UpDown1_DownClick() { UpDown1_UpClick(); }
+
+Failure Form1::Command1_Click(int index) {
+    if (index == 1) {
+        close();
+        QCoreApplication::quit();
+        return Failure::none;
+    }
+    const Failure failure = index == 0 ? Swap() : Failure::none;
+    Text1_SetFocus();
+    return failure;
+}
+
+// The target list is changed first, from the source list's unchanged
+// selection, then the source list from the saved target position; each unit
+// is selected by its text and then by its position.
+Failure Form1::Swap() {
+    const Index t = ListIndex(Combo1[1]);
+    Failure failure = SelectByText(Combo1[1], Combo1[0]->itemText(Combo1[0]->currentIndex()));
+    failure = first_of(failure, SelectByIndex(Combo1[1], Combo1[0]->currentIndex()));
+    failure = first_of(failure, SelectByText(Combo1[0], Combo1[1]->itemText(t)));
+    failure = first_of(failure, SelectByIndex(Combo1[0], t));
+    return failure;
+}
+
+}  // namespace metrova::ui

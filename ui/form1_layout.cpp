@@ -1,0 +1,159 @@
+// Form1's controls: kind, place, size, text, font, accessible name, tab
+// order, and the one place where their signals meet the handlers.
+//
+// Places and sizes are logical pixels of a 481 x 303 client area (Qt scales
+// them on high-density screens).
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "form1.h"
+#include "picture_button.h"
+#include "text_box.h"
+#include "up_down.h"
+
+namespace metrova::ui {
+namespace {
+
+QFont century(qreal points) {
+    QFont font(QStringLiteral("Century"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+QFont times(bool bold) {
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename Control>
+Control* place(Control* control, const char* name, QRect geometry) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+void describe(QWidget* control, const QString& name, const QString& description) {
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+}
+
+// Only the selected notation button is a tab stop; the arrow keys move
+// between the two.
+void follow_selection_with_tab_stop(QRadioButton* button) {
+    button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// A modal box, shown once the event that met the error is handled, so that
+// it never opens inside a list's popup or a key press.
+void show_error_box(QWidget* window, const QString& message) {
+    QTimer::singleShot(0, window, [window = QPointer<QWidget>(window), message] {
+        if (window) QMessageBox::critical(window, QStringLiteral("Metrova"), message);
+    });
+}
+
+}  // namespace
+
+Form1::Form1() : reporter_([this](const QString& message) { show_error_box(this, message); }) {
+    createControls();
+    connectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Metrova  Ver.1.12    HALVERN CO.,LTD"));
+    setWindowIcon(icon_from_svg(QStringLiteral(":/metrova/icon.svg"), {16, 24, 32, 48, 64}));
+    setFixedSize(481, 303);
+    setFont(century(12));
+
+    Label2[0] = place(new QLabel(QStringLiteral("1.  Select  units in the combo boxes. "), this), "Label2(0)",
+                      {64, 8, 345, 25});
+    Label2[1] = place(new QLabel(QStringLiteral("2.  Click 'GO' after input a numerical value. "), this),
+                      "Label2(1)", {64, 32, 377, 25});
+    Combo2 = place(new QComboBox(this), "Combo2", {168, 80, 129, 27});
+    Combo1[0] = place(new QComboBox(this), "Combo1(0)", {24, 120, 169, 27});
+    Command1[0] = place(new QPushButton(QStringLiteral("Swap"), this), "Command1(0)", {200, 120, 81, 33});
+    Combo1[1] = place(new QComboBox(this), "Combo1(1)", {288, 120, 169, 27});
+    Image1 = place(new PictureButton(QStringLiteral(":/metrova/go.svg"), this), "Image1", {200, 168, 70, 79});
+    Text1 = place(new TextBox(this), "Text1", {24, 192, 153, 29});
+    Label1 = place(new QLabel(this), "Label1", {288, 192, 153, 25});
+    Option1[0] = place(new QRadioButton(QStringLiteral("Decimal"), this), "Option1(0)", {304, 224, 89, 25});
+    Text2 = place(new TextBox(this), "Text2", {408, 224, 25, 27});
+    UpDown1 = place(new UpDown(this), "UpDown1", {433, 224, 16, 27});
+    Option1[1] = place(new QRadioButton(QStringLiteral("Scientific"), this), "Option1(1)", {304, 248, 105, 25});
+    Command1[1] = place(new QPushButton(QStringLiteral("Quit"), this), "Command1(1)", {32, 248, 89, 33});
+
+    for (QLabel* label : Label2) label->setFont(times(true));
+    for (QWidget* control : {static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Combo1[0]),
+                             static_cast<QWidget*>(Combo1[1]), static_cast<QWidget*>(Command1[0]),
+                             static_cast<QWidget*>(Command1[1])}) {
+        control->setFont(times(false));
+    }
+    Text2->setFont(century(11.25));
+    Text2->setText(QStringLiteral("3"));
+    UpDown1->setBuddy(Text2);
+    UpDown1->setValue(3);
+    Option1[0]->setChecked(true);
+    for (QRadioButton* option : Option1) follow_selection_with_tab_stop(option);
+
+    // The result can be selected with the mouse and copied from its context
+    // menu, but the label never takes the keyboard focus.
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label1->setFocusPolicy(Qt::NoFocus);
+    Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label1->setIndent(4);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    describe(Combo2, QStringLiteral("Category"), QStringLiteral("Category"));
+    describe(Combo1[0], QStringLiteral("Source unit"), QStringLiteral("Source unit"));
+    describe(Combo1[1], QStringLiteral("Target unit"), QStringLiteral("Target unit"));
+    describe(Text1, QStringLiteral("Value to convert"), QStringLiteral("Value to convert"));
+    describe(Image1, QStringLiteral("Convert"), QStringLiteral("Convert"));
+    Label1->setAccessibleDescription(QStringLiteral("Result"));  // its name is its text, the result
+    describe(Text2, QStringLiteral("Decimal places"), QStringLiteral("Decimal places"));
+    describe(UpDown1, QStringLiteral("Decimal places up/down"), QStringLiteral("Decimal places up/down"));
+    describe(Option1[0], QStringLiteral("Decimal"), QStringLiteral("Decimal notation"));
+    describe(Option1[1], QStringLiteral("Scientific"), QStringLiteral("Scientific notation"));
+    describe(Command1[0], QStringLiteral("Swap"), QStringLiteral("Swap units"));
+    describe(Command1[1], QStringLiteral("Quit"), QStringLiteral("Quit"));
+
+    QWidget* const order[] = {Text1,      Combo1[0],  Combo1[1], Command1[0], Command1[1],
+                              Option1[0], Option1[1], Combo2,    Text2};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::connectHandlers() {
+    connect(Combo2, &QComboBox::activated, this, [this] { report(Combo2_Click()); });
+    for (int i = 0; i < 2; ++i) {
+        connect(Combo1[i], &QComboBox::activated, this, [this, i] { report(Combo1_Click(i)); });
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { report(Command1_Click(i)); });
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { report(Option1_Click(i)); });
+        connect(Option1[i], &QRadioButton::toggled, this,
+                [option = Option1[i]] { follow_selection_with_tab_stop(option); });
+    }
+    connect(Image1, &PictureButton::clicked, this, [this] { report(Image1_Click()); });
+    Text1->setKeyFilter([this](int& keyAscii) { report(Text1_KeyPress(keyAscii)); });
+    Text1->setGotFocusHandler([this] { Text1_GotFocus(); });
+    connect(Text2, &TextBox::textChanged, this, [this] { report(Text2_Change()); });
+    Text2->setKeyFilter([this](int& keyAscii) { Text2_KeyPress(keyAscii); });
+    Text2->setGotFocusHandler([this] { Text2_GotFocus(); });
+    connect(UpDown1, &UpDown::upClicked, this, &Form1::UpDown1_UpClick);
+    connect(UpDown1, &UpDown::downClicked, this, &Form1::UpDown1_DownClick);
+}
+
+void Form1::report(Failure failure) {
+    if (failure != Failure::none && reporter_) {
+        const std::string_view name = failure_name(failure);
+        reporter_(QStringLiteral("Run-time error: ") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+}
+
+}  // namespace metrova::ui

@@ -1,0 +1,76 @@
+#include "text_box.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "key_code.h"
+
+namespace metrova::ui {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAcceptDrops(false);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const int code = character_code(*event);
+    if (code == kNotACharacter || !key_filter_) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Codes beyond one byte are refused before any filter sees them.
+    int key_ascii = code <= 255 ? code : 0;
+    if (key_ascii != 0) key_filter_(key_ascii);
+    // A single-line box inserts nothing for Enter, Escape or another control
+    // character; Backspace and printable characters go to the box as typed.
+    if (key_ascii == 8 || key_ascii >= 32) {
+        QLineEdit::keyPressEvent(event);
+    } else {
+        event->accept();
+    }
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    const bool by_user =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason;
+    keep_selection_on_press_ = reason == Qt::MouseFocusReason;
+    if (by_user && got_focus_) got_focus_();
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    if (keep_selection_on_press_ && event->button() == Qt::LeftButton) {
+        keep_selection_on_press_ = false;
+        press_kept_selection_ = true;
+        event->accept();
+        return;
+    }
+    keep_selection_on_press_ = false;
+    QLineEdit::mousePressEvent(event);
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent* event) {
+    if (press_kept_selection_) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (press_kept_selection_) {
+        press_kept_selection_ = false;
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    press_kept_selection_ = false;
+    QLineEdit::mouseDoubleClickEvent(event);
+}
+
+}  // namespace metrova::ui

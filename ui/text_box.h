@@ -1,0 +1,47 @@
+// A single-line text box with the two hooks the window's handlers need:
+//   - a key filter that sees each typed character's code (key_code.h) before
+//     the box inserts it and may set it to 0 to refuse the key;
+//   - a got-focus handler, run when the user moves the focus into the box
+//     (Tab, Shift+Tab, a click). The window runs the handler itself when it
+//     moves the focus there; re-activation of the window or a closed popup
+//     or message box runs nothing.
+// A click that brings the focus into the box keeps the selection that the
+// got-focus handler made instead of placing the caret; later clicks place it.
+// Input methods and drops are off: text reaches the box by typing through
+// the filter, or by pasting.
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace metrova::ui {
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    using KeyFilter = std::function<void(int& key_ascii)>;
+    using GotFocus = std::function<void()>;
+
+    explicit TextBox(QWidget* parent);
+
+    void setKeyFilter(KeyFilter filter) { key_filter_ = std::move(filter); }
+    void setGotFocusHandler(GotFocus handler) { got_focus_ = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    KeyFilter key_filter_;
+    GotFocus got_focus_;
+    bool keep_selection_on_press_ = false;
+    bool press_kept_selection_ = false;
+};
+
+}  // namespace metrova::ui
