@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "accessibility.h"
 #include "fonts.h"
 #include "form1.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Metrova"));
     QApplication::setApplicationVersion(QStringLiteral(METROVA_VERSION));
     metrova::ui::install_font_substitutions();
+    metrova::ui::install_accessibility();
 
     metrova::ui::Form1 form;
     form.Form_Load();

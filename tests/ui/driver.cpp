@@ -1,0 +1,101 @@
+#include "driver.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+
+namespace metrova::ui::test {
+
+Window::Window() : form_(std::make_unique<Form1>()) {
+    form_->setReporter([this](const QString& message) { messages_ << message; });
+    form_->Form_Load();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void Window::type(const QString& text) {
+    for (const QChar ch : text) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        const char ascii = ch.toLatin1();
+        QTest::keyClick(target, ascii);
+    }
+}
+
+void Window::press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+void Window::click(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at.isNull() ? widget->rect().center() : at);
+}
+
+void Window::pick(QComboBox* list, int row) {
+    ASSERT_GE(row, 0);
+    QTest::mouseClick(list, Qt::LeftButton);
+    QAbstractItemView* view = list->view();
+    ASSERT_TRUE(view->isVisible()) << "the list's popup did not open";
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int i = 0; i < row; ++i) QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_FALSE(view->isVisible());
+}
+
+void Window::wheel(QWidget* widget, int notches) {
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+void Window::paste(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+}
+
+void Window::spinUp() {
+    const auto arrows = spin()->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    click(arrows[0]);
+}
+
+void Window::spinDown() {
+    const auto arrows = spin()->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    click(arrows[1]);
+}
+
+QWidget* Window::focus() const { return QApplication::focusWidget(); }
+
+::testing::AssertionResult Window::focusedAndSelected(QLineEdit* box) const {
+    if (QApplication::focusWidget() != box) {
+        return ::testing::AssertionFailure()
+               << "the focus is in " << (focus() ? focus()->objectName().toStdString() : "nothing") << ", not "
+               << box->objectName().toStdString();
+    }
+    if (box->selectedText() != box->text() || box->selectionStart() > 0) {
+        return ::testing::AssertionFailure() << "selected \"" << box->selectedText().toStdString() << "\" of \""
+                                             << box->text().toStdString() << '"';
+    }
+    return ::testing::AssertionSuccess();
+}
+
+QStringList Window::items(QComboBox* list) const {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+    return entries;
+}
+
+QStringList labels_of(Index category) {
+    QStringList labels;
+    for (const std::string_view label : unit_labels(category)) {
+        labels << QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+    }
+    return labels;
+}
+
+}  // namespace metrova::ui::test

@@ -1,0 +1,83 @@
+// Drives a fresh Form1 the way a user does: real key and mouse events on the
+// real widgets, controls found by their object names. Run-time errors are
+// caught by a reporter that records the messages instead of a modal box.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "form1.h"
+#include "picture_button.h"
+#include "text_box.h"
+#include "up_down.h"
+
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
+}
+
+namespace metrova::ui::test {
+
+class Window {
+public:
+    Window();
+
+    Form1& form() { return *form_; }
+    const QStringList& messages() const { return messages_; }
+
+    template <typename Control>
+    Control* find(const char* name) {
+        auto* control = form_->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    QComboBox* category() { return find<QComboBox>("Combo2"); }
+    QComboBox* source() { return find<QComboBox>("Combo1(0)"); }
+    QComboBox* target() { return find<QComboBox>("Combo1(1)"); }
+    TextBox* value() { return find<TextBox>("Text1"); }
+    QLabel* result() { return find<QLabel>("Label1"); }
+    TextBox* places() { return find<TextBox>("Text2"); }
+    UpDown* spin() { return find<UpDown>("UpDown1"); }
+    QRadioButton* decimal() { return find<QRadioButton>("Option1(0)"); }
+    QRadioButton* scientific() { return find<QRadioButton>("Option1(1)"); }
+    QPushButton* swap() { return find<QPushButton>("Command1(0)"); }
+    QPushButton* quit() { return find<QPushButton>("Command1(1)"); }
+    PictureButton* go() { return find<PictureButton>("Image1"); }
+
+    // Keys go where the keyboard focus is, as typed keys do.
+    void type(const QString& text);
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void click(QWidget* widget, QPoint at = {});
+    // Opens the list's popup with a click and clicks the entry at `row`.
+    void pick(QComboBox* list, int row);
+    void pick(QComboBox* list, const char* label) { pick(list, list->findText(QString::fromLatin1(label))); }
+    void wheel(QWidget* widget, int notches);
+    // Puts text on the clipboard and pastes it with Shift+Insert into the
+    // focused box.
+    void paste(const QString& text);
+    void spinUp();
+    void spinDown();
+
+    QWidget* focus() const;
+    // The box has the focus with its whole text selected.
+    ::testing::AssertionResult focusedAndSelected(QLineEdit* box) const;
+    QStringList items(QComboBox* list) const;
+
+private:
+    std::unique_ptr<Form1> form_;
+    QStringList messages_;
+};
+
+// "3" -> " Length" etc.: the labels of a category, as a list's entries.
+QStringList labels_of(Index category);
+
+}  // namespace metrova::ui::test

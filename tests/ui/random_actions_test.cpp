@@ -1,0 +1,151 @@
+// Thousands of random user actions (keys, picks, clicks, spins, wheel turns,
+// pastes) on one window; after each, the window must be consistent:
+//   - both unit lists hold exactly the units of the current category;
+//   - Old_combo2_index is the category list's current index;
+//   - the places box and spin control are shown exactly in decimal notation;
+//   - unless a run-time error was reported since the label last changed,
+//     whenever the notation and places box name a rendering, the label is
+//     empty or shows the current Answer that way.
+#include <QApplication>
+#include <QSet>
+#include <QToolButton>
+
+#include <random>
+
+#include "display.h"
+#include "driver.h"
+
+namespace metrova::ui::test {
+namespace {
+
+constexpr int kActions = 3000;
+
+class RandomUser {
+public:
+    explicit RandomUser(Window& w) : w_(w) {}
+
+    // Describes the action it took, for the failure message.
+    QString act() {
+        // Keys never go to Quit: Space there would end the run.
+        if (w_.focus() == w_.quit()) w_.press(Qt::Key_Tab);
+        switch (pick(12)) {
+            case 0:
+            case 1: {
+                static const QString typed = QStringLiteral("0123456789.-eE+a ,");
+                const QString ch = typed.mid(pick(static_cast<int>(typed.size())), 1);
+                w_.type(ch);
+                return "type " + ch;
+            }
+            case 2: {
+                static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab,
+                                               Qt::Key_Backtab, Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Delete,
+                                               Qt::Key_Home,   Qt::Key_End};
+                const Qt::Key key = keys[pick(std::size(keys))];
+                w_.press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+                return QStringLiteral("key %1").arg(key, 0, 16);
+            }
+            case 3:
+            case 4: {
+                QComboBox* lists[] = {w_.category(), w_.source(), w_.target()};
+                QComboBox* list = lists[pick(3)];
+                if (list->count() == 0) return QStringLiteral("nothing");
+                const int row = pick(list->count());
+                w_.pick(list, row);
+                return QStringLiteral("pick %1 in %2").arg(row).arg(list->objectName());
+            }
+            case 5: {
+                QWidget* targets[] = {w_.category(), w_.source(), w_.target(), w_.spin()};
+                QWidget* target = targets[pick(4)];
+                if (!target->isVisible()) return QStringLiteral("nothing");
+                const int notches = pick(2) == 0 ? 1 : -1;
+                w_.wheel(target, notches);
+                return QStringLiteral("wheel %1 over %2").arg(notches).arg(target->objectName());
+            }
+            case 6: w_.click(w_.go()); return QStringLiteral("click GO");
+            case 7: w_.click(w_.swap()); return QStringLiteral("click Swap");
+            case 8: {
+                QRadioButton* option = pick(2) == 0 ? w_.decimal() : w_.scientific();
+                w_.click(option);
+                return "click " + option->objectName();
+            }
+            case 9: {
+                if (!w_.spin()->isVisible()) return QStringLiteral("nothing");
+                if (pick(2) == 0) {
+                    w_.spinUp();
+                    return QStringLiteral("spin up");
+                }
+                w_.spinDown();
+                return QStringLiteral("spin down");
+            }
+            case 10: {
+                TextBox* box = pick(2) == 0 ? w_.value() : w_.places();
+                if (!box->isVisible()) return QStringLiteral("nothing");
+                w_.click(box, {pick(box->width()), box->height() / 2});
+                return "click " + box->objectName();
+            }
+            default: {
+                static const char* const texts[] = {"12", "1e308", "-3", "1e999", "0", "abc", "10", "11",
+                                                    "2.5", "007", " 5 ", "-1.7976931348623157e308", ""};
+                const QString text = QString::fromLatin1(texts[pick(std::size(texts))]);
+                auto* box = qobject_cast<QLineEdit*>(w_.focus());
+                if (box == nullptr) return QStringLiteral("nothing");
+                w_.paste(text);
+                return "paste \"" + text + "\" into " + box->objectName();
+            }
+        }
+    }
+
+private:
+    int pick(std::size_t n) { return static_cast<int>(random_() % n); }
+    int pick(int n) { return pick(static_cast<std::size_t>(n)); }
+
+    Window& w_;
+    std::mt19937 random_{20261207};
+};
+
+TEST(RandomActions, TheWindowStaysConsistent) {
+    Window w;
+    RandomUser user(w);
+    bool error_since_label_changed = false;
+    int checked_renderings = 0;
+    QSet<QString> kinds;
+    for (int i = 0; i < kActions; ++i) {
+        const qsizetype messages = w.messages().size();
+        const QString label = w.result()->text();
+        const QString action = user.act();
+        SCOPED_TRACE(QStringLiteral("action %1: %2").arg(i).arg(action).toStdString());
+        kinds.insert(action.section(QLatin1Char(' '), 0, 0));
+
+        const Index category = static_cast<Index>(w.category()->currentIndex());
+        ASSERT_EQ(w.items(w.source()), labels_of(category));
+        ASSERT_EQ(w.items(w.target()), labels_of(category));
+        ASSERT_EQ(w.form().oldCombo2Index(), category);
+        const bool decimal = w.decimal()->isChecked();
+        ASSERT_NE(decimal, w.scientific()->isChecked());
+        ASSERT_EQ(w.places()->isVisible(), decimal);
+        ASSERT_EQ(w.spin()->isVisible(), decimal);
+
+        if (w.messages().size() > messages) {
+            error_since_label_changed = true;
+        } else if (w.result()->text() != label) {
+            error_since_label_changed = false;
+        }
+        const auto rendering = render(w.form().answer(), decimal, w.places()->text().toStdString());
+        if (!error_since_label_changed && rendering) {
+            const QString shown = w.result()->text();
+            ASSERT_TRUE(shown.isEmpty() || shown == QString::fromStdString(*rendering))
+                << "label \"" << shown.toStdString() << "\", rendering \"" << *rendering << '"';
+            checked_renderings += shown.isEmpty() ? 0 : 1;
+        }
+    }
+    // The run really went through the window: every kind of action, run-time
+    // errors among them, and many non-empty labels checked.
+    for (const char* kind : {"type", "key", "pick", "wheel", "click", "spin", "paste"}) {
+        EXPECT_TRUE(kinds.contains(QString::fromLatin1(kind))) << kind;
+    }
+    EXPECT_GT(w.messages().size(), 5);
+    EXPECT_GT(checked_renderings, kActions / 4);
+}
+
+}  // namespace
+}  // namespace metrova::ui::test

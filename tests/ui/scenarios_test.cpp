@@ -1,0 +1,277 @@
+// Handler chains end to end: start-up, category and unit selection, the GO
+// picture, swap, quit, and run-time errors in the middle of each.
+#include <QApplication>
+#include <QTimer>
+
+#include "driver.h"
+#include "same_bits.h"
+
+namespace metrova::ui::test {
+namespace {
+
+TEST(StartUp, OpensWithOpticsPercentToDecibelAndTheFocusInTheValueBox) {
+    Window w;
+    EXPECT_EQ(w.form().windowTitle(), "Metrova  Ver.1.12    HALVERN CO.,LTD");
+    EXPECT_EQ(w.form().size(), QSize(481, 303));
+    EXPECT_EQ(w.go()->size(), QSize(70, 79));
+    EXPECT_EQ(w.items(w.category()).size(), 10);
+    EXPECT_EQ(w.category()->currentText(), " Optics");
+    EXPECT_EQ(w.items(w.source()), labels_of(category::optics));
+    EXPECT_EQ(w.items(w.target()), labels_of(category::optics));
+    EXPECT_EQ(w.source()->currentText(), " Percent (%)");
+    EXPECT_EQ(w.target()->currentText(), " Decibel (dB)");
+    EXPECT_EQ(w.value()->text(), "");
+    EXPECT_EQ(w.result()->text(), "");
+    EXPECT_TRUE(w.decimal()->isChecked());
+    EXPECT_FALSE(w.scientific()->isChecked());
+    EXPECT_EQ(w.places()->text(), "3");
+    EXPECT_EQ(w.focus(), w.value());
+    EXPECT_SAME_BITS(w.form().answer(), 0.0);
+    EXPECT_EQ(w.form().oldCombo2Index(), 0);
+    EXPECT_EQ(w.form().initialValue(), "");
+    // A digit goes into the value box without a click.
+    w.type("7");
+    EXPECT_EQ(w.value()->text(), "7");
+}
+
+TEST(Conversion, LengthEndToEnd) {
+    Window w;
+    w.pick(w.category(), " Length");
+    EXPECT_EQ(w.items(w.source()), labels_of(category::length));
+    EXPECT_EQ(w.source()->currentText(), " centimeter(cm)");
+    EXPECT_EQ(w.target()->currentText(), " meter(m)");
+    w.type("2.5");
+    w.press(Qt::Key_Return);
+    EXPECT_SAME_BITS(w.form().answer(), 0.025);
+    EXPECT_EQ(w.result()->text(), "0.025");
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    EXPECT_TRUE(w.messages().isEmpty());
+}
+
+TEST(Conversion, TheGoPictureConvertsAndReturnsTheFocus) {
+    Window w;
+    w.type("50");
+    w.click(w.places());  // the focus elsewhere first
+    w.click(w.go());
+    EXPECT_EQ(w.result()->text(), "-3.010");
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    EXPECT_EQ(w.form().initialValue(), "50");
+    EXPECT_EQ(w.go()->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(w.go()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST(Selection, NewCategoryWithAValueConvertsWithTheDefaultPair) {
+    Window w;
+    w.type("100");
+    w.pick(w.category(), " Mass");
+    EXPECT_EQ(w.items(w.source()), labels_of(category::mass));
+    EXPECT_EQ(w.items(w.target()), labels_of(category::mass));
+    EXPECT_EQ(w.source()->currentText(), " gram (g)");
+    EXPECT_EQ(w.target()->currentText(), " kilogram (kg)");
+    EXPECT_SAME_BITS(w.form().answer(), 0.1);
+    EXPECT_EQ(w.result()->text(), "0.100");
+    EXPECT_EQ(w.form().oldCombo2Index(), category::mass);
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+
+    w.pick(w.category(), " Temperature");
+    EXPECT_EQ(w.items(w.source()).size(), 2);
+    EXPECT_EQ(w.source()->currentText(), " Centigrade[C]");
+    EXPECT_EQ(w.target()->currentText(), " Fahrenheit[F]");
+    EXPECT_SAME_BITS(w.form().answer(), 212.0);
+}
+
+TEST(Selection, NewCategoryWithAnEmptyValueBoxClearsTheLabelOnly) {
+    Window w;
+    w.type("100");
+    w.press(Qt::Key_Return);
+    const double before = w.form().answer();
+    w.press(Qt::Key_Backspace);  // the whole text was selected
+    ASSERT_EQ(w.value()->text(), "");
+    w.pick(w.category(), " Volume");
+    EXPECT_EQ(w.result()->text(), "");
+    EXPECT_SAME_BITS(w.form().answer(), before);
+    EXPECT_EQ(w.focus(), w.value());
+}
+
+TEST(Selection, PickingTheCurrentCategoryAgainKeepsTheChosenUnits) {
+    Window w;
+    w.pick(w.category(), " Pressure");
+    w.pick(w.source(), " bar");
+    w.pick(w.target(), " atm");
+    w.type("1");
+    w.press(Qt::Key_Return);
+    const QString shown = w.result()->text();
+    w.click(w.places());
+    w.pick(w.category(), " Pressure");
+    EXPECT_EQ(w.source()->currentText(), " bar");
+    EXPECT_EQ(w.target()->currentText(), " atm");
+    EXPECT_EQ(w.items(w.source()).size(), 5);
+    EXPECT_EQ(w.result()->text(), shown);
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+}
+
+TEST(Selection, OpticsAgainRestoresPercentToDecibel) {
+    Window w;
+    w.pick(w.category(), " Force");
+    w.pick(w.category(), " Optics");
+    EXPECT_EQ(w.source()->currentText(), " Percent (%)");
+    EXPECT_EQ(w.target()->currentText(), " Decibel (dB)");
+}
+
+TEST(Selection, PickingAUnitConvertsLikeTheGoPicture) {
+    Window w;
+    w.pick(w.category(), " Mass");
+    w.type("100");
+    w.pick(w.target(), " kilogram (kg)");  // a re-pick of the current entry
+    EXPECT_EQ(w.result()->text(), "0.100");
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    w.pick(w.target(), " pound (lb)");
+    EXPECT_EQ(w.result()->text(), "0.220");
+    EXPECT_SAME_BITS(w.form().answer(), 100 / 453.6);
+}
+
+TEST(Selection, TheWheelOverAListPicksToo) {
+    Window w;
+    w.type("1");
+    w.wheel(w.target(), -1);  // Decibel -> Optical Density
+    EXPECT_EQ(w.target()->currentText(), " Optical Density (OD)");
+    EXPECT_EQ(w.result()->text(), "2.000");
+    EXPECT_EQ(w.focus(), w.value());
+}
+
+TEST(Selection, PickingAUnitWithAnEmptyValueBoxKeepsTheAnswer) {
+    Window w;
+    w.type("4");
+    w.press(Qt::Key_Return);
+    const double answer = w.form().answer();
+    w.press(Qt::Key_Backspace);
+    w.pick(w.source(), " Optical Density (OD)");
+    EXPECT_EQ(w.result()->text(), "");
+    EXPECT_SAME_BITS(w.form().answer(), answer);
+}
+
+TEST(Swap, ExchangesTheUnitsAndConvertsBack) {
+    Window w;
+    w.type("50");
+    w.click(w.swap());
+    EXPECT_EQ(w.source()->currentText(), " Decibel (dB)");
+    EXPECT_EQ(w.target()->currentText(), " Percent (%)");
+    // +50 dB is taken as -50 dB and written back.
+    EXPECT_EQ(w.value()->text(), "-50");
+    EXPECT_EQ(w.result()->text(), "0.001");
+    EXPECT_EQ(w.focus(), w.value());
+    w.click(w.swap());
+    EXPECT_EQ(w.source()->currentText(), " Percent (%)");
+    EXPECT_EQ(w.target()->currentText(), " Decibel (dB)");
+    EXPECT_TRUE(w.messages().isEmpty());
+}
+
+TEST(Swap, GivesTheSameLabelAsChoosingTheExchangedPairByHand) {
+    Window by_swap;
+    by_swap.pick(by_swap.category(), " Temperature");
+    by_swap.type("100");
+    by_swap.click(by_swap.swap());
+    EXPECT_EQ(by_swap.source()->currentText(), " Fahrenheit[F]");
+    EXPECT_EQ(by_swap.target()->currentText(), " Centigrade[C]");
+    EXPECT_EQ(by_swap.result()->text(), "37.778");
+    EXPECT_EQ(by_swap.value()->text(), "100");
+    EXPECT_TRUE(by_swap.focusedAndSelected(by_swap.value()));
+
+    Window by_hand;
+    by_hand.pick(by_hand.category(), " Temperature");
+    by_hand.pick(by_hand.source(), " Fahrenheit[F]");
+    by_hand.pick(by_hand.target(), " Centigrade[C]");
+    by_hand.type("100");
+    by_hand.click(by_hand.go());
+    EXPECT_EQ(by_hand.result()->text(), by_swap.result()->text());
+}
+
+TEST(Swap, EqualUnitsChangeNothingVisible) {
+    Window w;
+    w.pick(w.target(), " Percent (%)");
+    w.type("12");
+    w.press(Qt::Key_Return);
+    const QString shown = w.result()->text();
+    w.click(w.swap());
+    EXPECT_EQ(w.source()->currentText(), " Percent (%)");
+    EXPECT_EQ(w.target()->currentText(), " Percent (%)");
+    EXPECT_EQ(w.result()->text(), shown);
+    EXPECT_EQ(w.value()->text(), "12");
+}
+
+// A run-time error ends only the conversion that met it: the label and the
+// answer stay, its callers finish, and the user is told once.
+TEST(RunTimeErrors, ANumberTooLargeToReadIsReportedOnce) {
+    Window w;
+    w.type("5");
+    w.press(Qt::Key_Return);
+    const QString shown = w.result()->text();
+    const double answer = w.form().answer();
+    w.type("1e999");
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_EQ(w.result()->text(), shown);
+    EXPECT_SAME_BITS(w.form().answer(), answer);
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));  // Enter's focus handler still ran
+}
+
+TEST(RunTimeErrors, TheLogarithmOfZeroIsAnInvalidArgument) {
+    Window w;
+    w.type("0");
+    w.click(w.go());
+    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Invalid argument"});
+    EXPECT_EQ(w.result()->text(), "");
+}
+
+TEST(RunTimeErrors, AnOverflowInTheMiddleOfSwapLetsSwapFinish) {
+    Window w;
+    w.pick(w.category(), " Mass");  // gram to kilogram
+    w.type("1e308");
+    w.press(Qt::Key_Return);
+    ASSERT_TRUE(w.messages().isEmpty());
+    const double answer = w.form().answer();
+    w.click(w.swap());  // kilogram to gram overflows, twice
+    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_EQ(w.source()->currentText(), " kilogram (kg)");
+    EXPECT_EQ(w.target()->currentText(), " gram (g)");
+    EXPECT_SAME_BITS(w.form().answer(), 1e308);  // the identity run in the middle stored v
+    EXPECT_NE(w.form().answer(), answer);
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+}
+
+TEST(RunTimeErrors, AnOverflowInACategoryChangeLetsTheChangeFinish) {
+    Window w;
+    w.type("1e308");
+    w.pick(w.category(), " Temperature");  // Centigrade to Fahrenheit overflows
+    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_EQ(w.items(w.source()), labels_of(category::temperature));
+    EXPECT_EQ(w.target()->currentText(), " Fahrenheit[F]");
+    EXPECT_EQ(w.form().oldCombo2Index(), category::temperature);
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+}
+
+TEST(RunTimeErrors, ANotationClickStillShowsOrHidesThePlaces) {
+    Window w;
+    w.type("1e999");
+    w.click(w.scientific());
+    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_FALSE(w.places()->isVisible());
+    EXPECT_FALSE(w.spin()->isVisible());
+}
+
+TEST(Ending, QuitEndsTheEventLoopWithStatusZero) {
+    Window w;
+    w.type("12");
+    QTimer::singleShot(0, [&w] { w.click(w.quit()); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(w.form().isVisible());
+}
+
+TEST(Ending, ClosingTheWindowEndsTheEventLoop) {
+    Window w;
+    QTimer::singleShot(0, [&w] { w.form().close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace metrova::ui::test

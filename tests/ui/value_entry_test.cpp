@@ -1,0 +1,173 @@
+// The value box: its key filter, Enter and Escape, the selection it gets with
+// the focus, and the Optics write-back.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "driver.h"
+
+namespace metrova::ui::test {
+namespace {
+
+TEST(ValueEntry, TheKeyFilterKeepsToNumbers) {
+    const struct {
+        const char* typed;
+        const char* kept;
+    } cases[] = {
+        {"1.5.", "1.5"},        // a second period is refused
+        {"1e5E", "1e5"},        // one exponent letter, either case
+        {"1E5e", "1E5"},
+        {"--1-", "--1-"},       // minus signs are never refused
+        {"2a b,c+x", "2"},      // other letters, the blank, the comma, the plus
+        {"0123456789", "0123456789"},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.type(QString::fromLatin1(c.typed));
+        EXPECT_EQ(w.value()->text(), c.kept) << c.typed;
+    }
+}
+
+TEST(ValueEntry, SearchesSeeTheSelectedTextToo) {
+    Window w;
+    w.type("2.5");
+    w.press(Qt::Key_Return);  // selects the whole text
+    w.type(".");
+    EXPECT_EQ(w.value()->text(), "2.5");
+    w.type("7.");
+    EXPECT_EQ(w.value()->text(), "7.");
+}
+
+TEST(ValueEntry, ControlCharactersAndUnicodeAreRefused) {
+    Window w;
+    w.type("12");
+    for (const Qt::Key letter : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z, Qt::Key_A}) {
+        w.press(letter, Qt::ControlModifier);
+    }
+    w.press(Qt::Key_1, Qt::ControlModifier);
+    QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u20ac"));
+    QApplication::sendEvent(w.value(), &euro);
+    EXPECT_EQ(w.value()->text(), "12");
+}
+
+TEST(ValueEntry, EditingKeysAndPastingPassTheFilter) {
+    Window w;
+    w.type("123");
+    w.press(Qt::Key_Left);
+    w.press(Qt::Key_Backspace);
+    EXPECT_EQ(w.value()->text(), "13");
+    w.press(Qt::Key_Home);
+    w.press(Qt::Key_Delete);
+    EXPECT_EQ(w.value()->text(), "3");
+    w.paste(QStringLiteral(" x,y"));  // pasted text is not filtered
+    EXPECT_EQ(w.value()->text(), " x,y3");
+}
+
+TEST(ValueEntry, EscapeRestoresTheTextTheBoxHadWhenItGotTheFocus) {
+    Window w;
+    w.type("12");
+    w.click(w.places());
+    w.press(Qt::Key_Tab);  // on to the value box: 12 is selected
+    ASSERT_TRUE(w.focusedAndSelected(w.value()));
+    EXPECT_EQ(w.form().initialValue(), "12");
+    w.type("345");
+    EXPECT_EQ(w.value()->text(), "345");
+    w.press(Qt::Key_Escape);
+    EXPECT_EQ(w.value()->text(), "12");
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    EXPECT_EQ(w.result()->text(), "");  // Escape converts nothing
+}
+
+TEST(ValueEntry, EnterConvertsAndSelectsTheWholeText) {
+    Window w;
+    w.pick(w.category(), " Velocity");
+    w.type("36");
+    w.press(Qt::Key_Enter);  // the keypad's Enter
+    EXPECT_EQ(w.result()->text(), "129.600");
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    EXPECT_EQ(w.form().initialValue(), "36");
+}
+
+TEST(ValueEntry, EnterInAnEmptyBoxClearsTheResult) {
+    Window w;
+    w.type("36");
+    w.press(Qt::Key_Return);
+    ASSERT_NE(w.result()->text(), "");
+    w.press(Qt::Key_Backspace);
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.result()->text(), "");
+    EXPECT_EQ(w.focus(), w.value());
+}
+
+TEST(ValueEntry, BlanksAloneConvertAsZero) {
+    Window w;
+    w.pick(w.category(), " Temperature");
+    w.paste(QStringLiteral("   "));
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.result()->text(), "32.000");
+}
+
+TEST(ValueEntry, TabAndAClickIntoTheBoxSelectItsText) {
+    Window w;
+    w.pick(w.category(), " Length");
+    w.type("2.5");
+    w.click(w.swap());  // Swap moves the focus back with the text selected
+    ASSERT_TRUE(w.focusedAndSelected(w.value()));
+    w.press(Qt::Key_Tab);
+    EXPECT_EQ(w.focus(), w.source());
+    w.press(Qt::Key_Backtab);
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+
+    w.click(w.places());
+    w.click(w.value(), {5, 10});  // brings the focus: all selected
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    w.click(w.value(), {5, 10});  // a later click places the caret
+    EXPECT_FALSE(w.value()->hasSelectedText());
+}
+
+TEST(ValueEntry, TabVisitsTheControlsInOrder) {
+    Window w;
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        w.press(Qt::Key_Tab);
+        visited << w.focus()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"Combo1(0)", "Combo1(1)", "Command1(0)", "Command1(1)", "Option1(0)", "Combo2",
+                                    "Text2", "Text1"}));
+}
+
+TEST(ValueEntry, OpticsWriteBackAndInitialValue) {
+    Window w;
+    w.pick(w.source(), " Decibel (dB)");
+    w.pick(w.target(), " Percent (%)");
+    w.type("3");
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.value()->text(), "-3");
+    EXPECT_EQ(w.result()->text(), "50.119");
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    EXPECT_EQ(w.form().initialValue(), "-3");
+    w.type("4");
+    w.press(Qt::Key_Escape);
+    EXPECT_EQ(w.value()->text(), "-3");
+}
+
+TEST(ValueEntry, NegativePercentIsMadePositive) {
+    Window w;
+    w.type("-50");
+    w.click(w.go());
+    EXPECT_EQ(w.value()->text(), "50");
+    EXPECT_EQ(w.result()->text(), "-3.010");
+}
+
+TEST(ValueEntry, EqualUnitsWriteNothingBack) {
+    Window w;
+    w.pick(w.source(), " Optical Density (OD)");
+    w.pick(w.target(), " Optical Density (OD)");
+    w.type("-2");
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.value()->text(), "-2");
+    EXPECT_EQ(w.result()->text(), "-2.000");
+}
+
+}  // namespace
+}  // namespace metrova::ui::test
