@@ -39,6 +39,7 @@ fuzz:
 
 bench: build
 	build/bench/metrova_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	build/bench/metrova_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf build build-sanitize build-fuzz

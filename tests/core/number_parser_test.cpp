@@ -144,7 +144,8 @@ TEST(NumberParser, ShortestTextsOfRandomDoublesReadBackExactly) {
 // number never claims more text than there is.
 TEST(NumberParser, AcceptsArbitraryBytes) {
     std::mt19937 random(7);
-    const std::string alphabet = std::string("0123456789.-+eEdD&HhOo \t\n,x\0\xff", 31);
+    constexpr char kBytes[] = "0123456789.-+eEdD&HhOo \t\n,x\0\xff";
+    const std::string alphabet(kBytes, sizeof kBytes - 1);
     for (int i = 0; i < 20000; ++i) {
         std::string text(random() % 40, ' ');
         for (char& ch : text) ch = alphabet[random() % alphabet.size()];

@@ -1,0 +1,45 @@
+// One conversion in the real window, offscreen: from the Enter key press in
+// the value box to the result label's new text, through Qt's event delivery
+// and every handler on the way (parse, convert, write-back, display, focus).
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include "fonts.h"
+#include "form1.h"
+
+namespace {
+
+void EnterToLabel(benchmark::State& state) {
+    metrova::ui::Form1 form;
+    form.setReporter([](const QString&) {});
+    form.Form_Load();
+    auto* category = form.findChild<QComboBox*>(QStringLiteral("Combo2"));
+    auto* value = form.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* result = form.findChild<QLabel*>(QStringLiteral("Label1"));
+    category->setCurrentIndex(static_cast<int>(state.range(0)));
+    form.Combo2_Click();
+    value->setText(QStringLiteral("2.5"));
+    for (auto _ : state) {
+        QTest::keyClick(value, Qt::Key_Return);
+        benchmark::DoNotOptimize(result->text().size());
+    }
+    state.SetLabel(category->currentText().toStdString());
+}
+BENCHMARK(EnterToLabel)->Arg(0)->Arg(4)->Arg(9);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QApplication app(argc, argv);
+    metrova::ui::install_font_substitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
