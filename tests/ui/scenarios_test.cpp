@@ -1,6 +1,7 @@
 // Handler chains end to end: start-up, category and unit selection, the GO
 // picture, swap, quit, and run-time errors in the middle of each.
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 
 #include "driver.h"
@@ -257,6 +258,20 @@ TEST(RunTimeErrors, ANotationClickStillShowsOrHidesThePlaces) {
     EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
     EXPECT_FALSE(w.places()->isVisible());
     EXPECT_FALSE(w.spin()->isVisible());
+}
+
+TEST(Result, CanBeSelectedWithTheMouseButNeverTakesTheFocus) {
+    Window w;
+    w.type("1234");
+    w.press(Qt::Key_Return);
+    QLabel* result = w.result();
+    ASSERT_EQ(result->text(), "10.913");
+    const int y = result->height() / 2;
+    QTest::mousePress(result, Qt::LeftButton, Qt::NoModifier, {2, y});
+    QTest::mouseMove(result, {result->width() - 2, y});
+    QTest::mouseRelease(result, Qt::LeftButton, Qt::NoModifier, {result->width() - 2, y});
+    EXPECT_EQ(result->selectedText(), "10.913");
+    EXPECT_EQ(w.focus(), w.value());
 }
 
 TEST(Ending, QuitEndsTheEventLoopWithStatusZero) {
