@@ -17,9 +17,8 @@ constexpr std::string_view kAreaUnits[] = {
     " square inch",       " square mile",  " square acre",
 };
 constexpr std::string_view kVolumeUnits[] = {
-    " cubic centimeter", " cubic meter",      " deciliter",     " liter",
-    " pint",             " quart",            " gallon(England)", " gallon (USA)",
-    " bushel (England)", " bushel (USA)",     " barrel",
+    " cubic centimeter", " cubic meter",  " deciliter",        " liter",        " pint",   " quart",
+    " gallon(England)",  " gallon (USA)", " bushel (England)", " bushel (USA)", " barrel",
 };
 constexpr std::string_view kMassUnits[] = {
     " gram (g)", " kilogram (kg)", " pound (lb)", " ounce (oz)", " ton (England)", " ton (USA)", " carat",
@@ -67,7 +66,7 @@ Index unit_count(Index category) noexcept { return static_cast<Index>(unit_label
 std::string_view unit_label(Index category, Index unit) noexcept {
     const auto units = unit_labels(category);
     return unit >= 0 && static_cast<std::size_t>(unit) < units.size() ? units[static_cast<std::size_t>(unit)]
-                                                                       : std::string_view{};
+                                                                      : std::string_view{};
 }
 
 }  // namespace metrova

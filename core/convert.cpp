@@ -54,7 +54,7 @@ Conversion convert_linear(const Table& table, Index source, Index target, double
 using TableOf = Table (*)() noexcept;
 constexpr std::array<TableOf, 10> kLinearTables = {
     nullptr,  // Optics has sign rules and a table of its own
-    pressure_table, force_table, energy_table, length_table,   area_table,
+    pressure_table, force_table, energy_table,   length_table,      area_table,
     volume_table,   mass_table,  velocity_table, temperature_table,
 };
 

@@ -47,9 +47,12 @@ private:
 
 int radix_digit(char c, int radix) noexcept {
     int d = 99;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
     return d < radix ? d : -1;
 }
 
@@ -123,8 +126,10 @@ ParsedNumber parse_number(std::string_view text) noexcept {
             in.take_and_mark();
         } else if (c == '.' && !seen_period) {
             seen_period = true;
-            if (any_digit) in.take_and_mark();
-            else in.take();
+            if (any_digit)
+                in.take_and_mark();
+            else
+                in.take();
         } else {
             break;
         }

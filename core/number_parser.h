@@ -30,9 +30,9 @@
 namespace metrova {
 
 struct ParsedNumber {
-    double value = 0.0;         // 0 when overflow is set
-    std::size_t consumed = 0;   // characters taken, 0 when no number was found
-    bool overflow = false;      // the text names a number beyond the double range
+    double value = 0.0;        // 0 when overflow is set
+    std::size_t consumed = 0;  // characters taken, 0 when no number was found
+    bool overflow = false;     // the text names a number beyond the double range
 };
 
 ParsedNumber parse_number(std::string_view text) noexcept;

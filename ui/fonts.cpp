@@ -6,12 +6,12 @@
 namespace metrova::ui {
 
 void install_font_substitutions() {
-    QFont::insertSubstitutions(QStringLiteral("Century"),
-                               {QStringLiteral("C059"), QStringLiteral("Century Schoolbook L"),
-                                QStringLiteral("TeX Gyre Schola")});
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                                QStringLiteral("Nimbus Roman")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Century"),
+        {QStringLiteral("C059"), QStringLiteral("Century Schoolbook L"), QStringLiteral("TeX Gyre Schola")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Times New Roman"),
+        {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman")});
 }
 
 }  // namespace metrova::ui

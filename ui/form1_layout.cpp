@@ -76,8 +76,8 @@ void Form1::createControls() {
 
     Label2[0] = place(new QLabel(QStringLiteral("1.  Select  units in the combo boxes. "), this), "Label2(0)",
                       {64, 8, 345, 25});
-    Label2[1] = place(new QLabel(QStringLiteral("2.  Click 'GO' after input a numerical value. "), this),
-                      "Label2(1)", {64, 32, 377, 25});
+    Label2[1] = place(new QLabel(QStringLiteral("2.  Click 'GO' after input a numerical value. "), this), "Label2(1)",
+                      {64, 32, 377, 25});
     Combo2 = place(new QComboBox(this), "Combo2", {168, 80, 129, 27});
     Combo1[0] = place(new QComboBox(this), "Combo1(0)", {24, 120, 169, 27});
     Command1[0] = place(new QPushButton(QStringLiteral("Swap"), this), "Command1(0)", {200, 120, 81, 33});
@@ -92,9 +92,9 @@ void Form1::createControls() {
     Command1[1] = place(new QPushButton(QStringLiteral("Quit"), this), "Command1(1)", {32, 248, 89, 33});
 
     for (QLabel* label : Label2) label->setFont(times(true));
-    for (QWidget* control : {static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Combo1[0]),
-                             static_cast<QWidget*>(Combo1[1]), static_cast<QWidget*>(Command1[0]),
-                             static_cast<QWidget*>(Command1[1])}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Combo1[0]), static_cast<QWidget*>(Combo1[1]),
+          static_cast<QWidget*>(Command1[0]), static_cast<QWidget*>(Command1[1])}) {
         control->setFont(times(false));
     }
     Text2->setFont(century(11.25));
@@ -152,7 +152,8 @@ void Form1::connectHandlers() {
 void Form1::report(Failure failure) {
     if (failure != Failure::none && reporter_) {
         const std::string_view name = failure_name(failure);
-        reporter_(QStringLiteral("Run-time error: ") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        reporter_(QStringLiteral("Run-time error: ") +
+                  QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
 }
 

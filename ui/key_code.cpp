@@ -33,10 +33,8 @@ bool is_editing_or_navigation(int key) {
         case Qt::Key_Clear:
         case Qt::Key_Print:
         case Qt::Key_SysReq:
-        case Qt::Key_Pause:
-            return true;
-        default:
-            return key >= Qt::Key_F1 && key <= Qt::Key_F35;
+        case Qt::Key_Pause: return true;
+        default: return key >= Qt::Key_F1 && key <= Qt::Key_F35;
     }
 }
 

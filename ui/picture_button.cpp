@@ -6,8 +6,7 @@
 
 namespace metrova::ui {
 
-PictureButton::PictureButton(const QString& svg_file, QWidget* parent)
-    : QAbstractButton(parent), renderer_(svg_file) {
+PictureButton::PictureButton(const QString& svg_file, QWidget* parent) : QAbstractButton(parent), renderer_(svg_file) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
 }

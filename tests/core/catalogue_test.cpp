@@ -11,7 +11,8 @@ namespace {
 
 TEST(Catalogue, TenCategoriesInListOrder) {
     constexpr std::array<std::string_view, 10> kExpected = {
-        " Optics", " Pressure", " Force", " Energy", " Length", " Area", " Volume", " Mass", " Velocity", " Temperature",
+        " Optics", " Pressure", " Force", " Energy",   " Length",
+        " Area",   " Volume",   " Mass",  " Velocity", " Temperature",
     };
     ASSERT_EQ(category_count(), 10);
     for (Index c = 0; c < category_count(); ++c) EXPECT_EQ(category_label(c), kExpected[c]) << "category " << c;

@@ -191,12 +191,8 @@ TEST(Convert, OpticsLogarithmsToTheDigitsKnown) {
         double v;
         const char* expected;
     } cases[] = {
-        {0, 1, 50, "-3.01029995664"},
-        {0, 2, 50, "0.301029995664"},
-        {1, 0, -3, "50.1187233627"},
-        {1, 0, 3, "50.1187233627"},
-        {0, 2, 200, "-0.30103"},
-        {0, 1, -50, "-3.01029995664"},
+        {0, 1, 50, "-3.01029995664"}, {0, 2, 50, "0.301029995664"}, {1, 0, -3, "50.1187233627"},
+        {1, 0, 3, "50.1187233627"},   {0, 2, 200, "-0.30103"},      {0, 1, -50, "-3.01029995664"},
     };
     for (const auto& c : cases) {
         const Conversion r = convert(category::optics, c.source, c.target, c.v);
@@ -212,17 +208,13 @@ TEST(Convert, OpticsSignRulesReportTheCorrectedValue) {
         double v;
         const char* written_back;  // nullptr: the value box is left alone
     } cases[] = {
-        {1, 0, 3, "-3"},       // decibels are taken as zero or below
-        {2, 0, -1, "1"},       // optical density as zero or above
-        {0, 1, -50, "50"},     // a negative percentage is made positive
-        {0, 2, -50, "50"},
-        {0, 1, 50, nullptr},
-        {1, 0, -3, nullptr},
-        {1, 0, -0.0, nullptr}, // zero of either sign is left alone
-        {2, 0, 0, nullptr},
-        {1, 2, 30, nullptr},   // the direct pairs keep the sign
-        {2, 1, -3, nullptr},
-        {2, 2, -2, nullptr},   // identity writes nothing back
+        {1, 0, 3, "-3"},    // decibels are taken as zero or below
+        {2, 0, -1, "1"},    // optical density as zero or above
+        {0, 1, -50, "50"},  // a negative percentage is made positive
+        {0, 2, -50, "50"},   {0, 1, 50, nullptr},
+        {1, 0, -3, nullptr}, {1, 0, -0.0, nullptr},  // zero of either sign is left alone
+        {2, 0, 0, nullptr},  {1, 2, 30, nullptr},    // the direct pairs keep the sign
+        {2, 1, -3, nullptr}, {2, 2, -2, nullptr},    // identity writes nothing back
     };
     for (const auto& c : cases) {
         const Conversion r = convert(category::optics, c.source, c.target, c.v);
@@ -257,25 +249,17 @@ TEST(Convert, RunTimeErrorsComeBackAsValues) {
         double v;
         Failure expected;
     } cases[] = {
-        {0, 0, 1, 0, Failure::invalid_argument},     // the logarithm of 0
-        {0, 0, 2, 0, Failure::invalid_argument},
-        {0, 0, 1, -0.0, Failure::invalid_argument},
-        {0, 2, 1, 1e308, Failure::overflow},
-        {1, 4, 0, 1e308, Failure::overflow},
-        {1, 2, 0, 1e303, Failure::overflow},          // 10^6 x (v x 9.80665) passes the range
-        {1, 4, 3, 1e308, Failure::overflow},          // checked before the power call
-        {1, 3, 2, 1e308, Failure::overflow},
-        {2, 2, 1, 1e308, Failure::overflow},
-        {3, 2, 1, 1e308, Failure::overflow},
-        {2, 0, 1, 1e305, Failure::overflow},          // v / 10^-5
-        {4, 6, 5, 1e305, Failure::overflow},
-        {5, 5, 0, 1e300, Failure::overflow},
-        {5, 3, 1, kMax, Failure::overflow},
-        {6, 1, 0, 1e303, Failure::overflow},
-        {6, 4, 1, kMax, Failure::overflow},
-        {7, 1, 0, 1e308, Failure::overflow},
-        {8, 0, 1, 1e308, Failure::overflow},
-        {9, 0, 1, 1e308, Failure::overflow},
+        {0, 0, 1, 0, Failure::invalid_argument},  // the logarithm of 0
+        {0, 0, 2, 0, Failure::invalid_argument}, {0, 0, 1, -0.0, Failure::invalid_argument},
+        {0, 2, 1, 1e308, Failure::overflow},     {1, 4, 0, 1e308, Failure::overflow},
+        {1, 2, 0, 1e303, Failure::overflow},  // 10^6 x (v x 9.80665) passes the range
+        {1, 4, 3, 1e308, Failure::overflow},  // checked before the power call
+        {1, 3, 2, 1e308, Failure::overflow},     {2, 2, 1, 1e308, Failure::overflow},
+        {3, 2, 1, 1e308, Failure::overflow},     {2, 0, 1, 1e305, Failure::overflow},  // v / 10^-5
+        {4, 6, 5, 1e305, Failure::overflow},     {5, 5, 0, 1e300, Failure::overflow},
+        {5, 3, 1, kMax, Failure::overflow},      {6, 1, 0, 1e303, Failure::overflow},
+        {6, 4, 1, kMax, Failure::overflow},      {7, 1, 0, 1e308, Failure::overflow},
+        {8, 0, 1, 1e308, Failure::overflow},     {9, 0, 1, 1e308, Failure::overflow},
         {9, 0, 1, -1e308, Failure::overflow},
     };
     for (const auto& c : cases) {
@@ -286,7 +270,12 @@ TEST(Convert, RunTimeErrorsComeBackAsValues) {
 }
 
 TEST(Convert, EqualUnitsCopyAllSixtyFourBits) {
-    const double values[] = {kMax, -kMax, 1e308, -0.0, std::numeric_limits<double>::denorm_min(), -5.5,
+    const double values[] = {kMax,
+                             -kMax,
+                             1e308,
+                             -0.0,
+                             std::numeric_limits<double>::denorm_min(),
+                             -5.5,
                              std::bit_cast<double>(std::uint64_t{0x7ff8000000000123})};
     for (Index c = 0; c < category_count(); ++c) {
         for (Index u = 0; u < unit_count(c); ++u) {
@@ -306,7 +295,8 @@ TEST(Convert, IndexesThatNameNoUnitAreUnmatched) {
     }
     for (Index c = 0; c < category_count(); ++c) {
         const Index n = unit_count(c);
-        for (const auto& [s, t] : {std::pair<Index, Index>{-1, 0}, {n, 0}, {0, -1}, {0, n}, {-1, -1}, {-32768, 32767}}) {
+        for (const auto& [s, t] :
+             {std::pair<Index, Index>{-1, 0}, {n, 0}, {0, -1}, {0, n}, {-1, -1}, {-32768, 32767}}) {
             const Conversion r = convert(c, s, t, -5);
             EXPECT_EQ(r.outcome, Outcome::unmatched) << c << ' ' << s << ' ' << t;
             EXPECT_FALSE(r.corrected.has_value());

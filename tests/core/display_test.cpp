@@ -10,10 +10,10 @@ namespace {
 
 TEST(DecimalPlaces, TheBoxNamesZeroToTenPlacesOrNothing) {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"3", 3},       {"0", 0},        {"-0", 0},         {"", 0},       {"abc", 0},  // no digits read as 0
-        {"10", 10},     {"1E1", 10},     {"10.0", 10},      {"&HA", 10},   {" 7x", 7},
-        {"11", {}},     {"100", {}},     {"2.5", {}},       {"-1", {}},    {"1e-9", {}},
-        {"1e999", {}},  // an overflow is an unusable value, not an error
+        {"3", 3},    {"0", 0},    {"-0", 0},    {"", 0},      {"abc", 0},  // no digits read as 0
+        {"10", 10},  {"1E1", 10}, {"10.0", 10}, {"&HA", 10},  {" 7x", 7},    {"11", {}},
+        {"100", {}}, {"2.5", {}}, {"-1", {}},   {"1e-9", {}}, {"1e999", {}},  // an overflow is an unusable value, not
+                                                                              // an error
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(decimal_places(text), expected) << '"' << text << '"';
 }

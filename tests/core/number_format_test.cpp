@@ -26,12 +26,12 @@ struct RoundCase {
 
 TEST(RoundHalfEven, OneBoundaryPerRow) {
     const RoundCase cases[] = {
-        {0.125, 2, 0.12},    // an exact tie goes to the even neighbour
+        {0.125, 2, 0.12},  // an exact tie goes to the even neighbour
         {0.375, 2, 0.38},
         {0.0625, 3, 0.062},
         {0.1875, 3, 0.188},
-        {0.045, 2, 0.04},    // a tie at 15 digits, even neighbour below
-        {2.675, 2, 2.68},    // stored just below 2.675, a tie at 15 digits
+        {0.045, 2, 0.04},  // a tie at 15 digits, even neighbour below
+        {2.675, 2, 2.68},  // stored just below 2.675, a tie at 15 digits
         {1.255, 2, 1.26},
         {2.5, 0, 2},
         {3.5, 0, 4},
@@ -99,8 +99,8 @@ TEST(FormatScientific, OneRulePerRow) {
         {0.000123, "1.23E-04"},
         {-1234.5, "-1.23E+03"},
         {1e100, "1.00E+100"},
-        {9.996, "1.00E+01"},   // the carry moves the exponent
-        {1.255, "1.26E+00"},   // a tie at 15 digits, away from zero
+        {9.996, "1.00E+01"},  // the carry moves the exponent
+        {1.255, "1.26E+00"},  // a tie at 15 digits, away from zero
         {1.245, "1.25E+00"},
         {-1.255, "-1.26E+00"},
         {1.0, "1.00E+00"},

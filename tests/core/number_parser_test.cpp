@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <random>
-#include <initializer_list>
 #include <string>
 
 #include "same_bits.h"
@@ -94,7 +94,10 @@ const ParseCase kCases[] = {
     {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0, 18},
     {"&H0000000000000000001", 1, 21},
     {"&H1.5", 1, 3},
-    {std::string("1\0" "2", 3), 1, 1},
+    {std::string("1\0"
+                 "2",
+                 3),
+     1, 1},
     {"\xd9\xa1", 0, 0},  // an Arabic-Indic digit one is no digit here
 };
 

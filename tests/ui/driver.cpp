@@ -78,8 +78,8 @@ QWidget* Window::focus() const { return QApplication::focusWidget(); }
                << box->objectName().toStdString();
     }
     if (box->selectedText() != box->text() || box->selectionStart() > 0) {
-        return ::testing::AssertionFailure() << "selected \"" << box->selectedText().toStdString() << "\" of \""
-                                             << box->text().toStdString() << '"';
+        return ::testing::AssertionFailure()
+               << "selected \"" << box->selectedText().toStdString() << "\" of \"" << box->text().toStdString() << '"';
     }
     return ::testing::AssertionSuccess();
 }

@@ -110,10 +110,9 @@ TEST(PlacesBox, KeepsToDigitsThatNameAtMostTenPlaces) {
         const char* kept;
         const char* after_backspace;
     } cases[] = {
-        {"a.-e+ ", "", ""},  // every non-digit is refused
-        {"15", "1", ""},     // 15 would name too many places
-        {"10", "10", "1"},
-        {"100", "10", "1"},  // refused, and Backspace still works
+        {"a.-e+ ", "", ""},                        // every non-digit is refused
+        {"15", "1", ""},                           // 15 would name too many places
+        {"10", "10", "1"},    {"100", "10", "1"},  // refused, and Backspace still works
         {"007", "007", "00"},
     };
     for (const auto& c : cases) {

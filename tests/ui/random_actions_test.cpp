@@ -37,9 +37,9 @@ public:
                 return "type " + ch;
             }
             case 2: {
-                static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab,
+                static const Qt::Key keys[] = {Qt::Key_Return,  Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab,
                                                Qt::Key_Backtab, Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Delete,
-                                               Qt::Key_Home,   Qt::Key_End};
+                                               Qt::Key_Home,    Qt::Key_End};
                 const Qt::Key key = keys[pick(std::size(keys))];
                 w_.press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
                 return QStringLiteral("key %1").arg(key, 0, 16);
@@ -84,8 +84,9 @@ public:
                 return "click " + box->objectName();
             }
             default: {
-                static const char* const texts[] = {"12", "1e308", "-3", "1e999", "0", "abc", "10", "11",
-                                                    "2.5", "007", " 5 ", "-1.7976931348623157e308", ""};
+                static const char* const texts[] = {"12", "1e308", "-3",  "1e999", "0",   "abc",
+                                                    "10", "11",    "2.5", "007",   " 5 ", "-1.7976931348623157e308",
+                                                    ""};
                 const QString text = QString::fromLatin1(texts[pick(std::size(texts))]);
                 auto* box = qobject_cast<QLineEdit*>(w_.focus());
                 if (box == nullptr) return QStringLiteral("nothing");

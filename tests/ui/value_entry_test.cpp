@@ -14,11 +14,11 @@ TEST(ValueEntry, TheKeyFilterKeepsToNumbers) {
         const char* typed;
         const char* kept;
     } cases[] = {
-        {"1.5.", "1.5"},        // a second period is refused
-        {"1e5E", "1e5"},        // one exponent letter, either case
+        {"1.5.", "1.5"},  // a second period is refused
+        {"1e5E", "1e5"},  // one exponent letter, either case
         {"1E5e", "1E5"},
-        {"--1-", "--1-"},       // minus signs are never refused
-        {"2a b,c+x", "2"},      // other letters, the blank, the comma, the plus
+        {"--1-", "--1-"},   // minus signs are never refused
+        {"2a b,c+x", "2"},  // other letters, the blank, the comma, the plus
         {"0123456789", "0123456789"},
     };
     for (const auto& c : cases) {
