@@ -5,10 +5,12 @@
 #   make test-sanitize   the tests under AddressSanitizer and UBSan
 #   make fuzz            the core's libFuzzer target, FUZZ_SECONDS long
 #   make bench           the benchmarks
+#   make package         the Debian package build/metrova_<version>_<arch>.deb
+#   make install-check   install into a temporary prefix, validate, package, lintian
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build test-sanitize fuzz bench clean
+.PHONY: run test build test-sanitize fuzz bench package install-check clean
 
 build:
 	@scripts/install-deps build
@@ -40,6 +42,14 @@ fuzz:
 bench: build
 	build/bench/metrova_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build/bench/metrova_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+package: build
+	@scripts/install-deps package
+	cd build && cpack -G DEB
+
+install-check: build
+	@scripts/install-deps package
+	scripts/install-check build
 
 clean:
 	rm -rf build build-sanitize build-fuzz

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     const QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Metrova"));
     QApplication::setApplicationVersion(QStringLiteral(METROVA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(METROVA_APP_ID));
     metrova::ui::install_font_substitutions();
     metrova::ui::install_accessibility();
 
