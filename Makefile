@@ -3,6 +3,7 @@
 #   make run             build everything and open the window
 #   make test            build everything and run every test through CTest
 #   make test-sanitize   the tests under AddressSanitizer and UBSan
+#   make lint            clang-tidy and cppcheck, no finding allowed
 #   make fuzz            the core's libFuzzer target, FUZZ_SECONDS long
 #   make bench           the benchmarks
 #   make package         the Debian package build/metrova_<version>_<arch>.deb
@@ -10,7 +11,7 @@
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build test-sanitize fuzz bench package install-check clean
+.PHONY: run test build test-sanitize fuzz bench package install-check lint format-check clean
 
 build:
 	@scripts/install-deps build
@@ -22,8 +23,23 @@ run: build
 		echo "make run: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)" >&2; exit 1; fi
 	build/app/metrova
 
-test: build
+test: build format-check
 	ctest --preset default
+
+# Every source file matches .clang-format.
+format-check:
+	@scripts/install-deps lint
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+# clang-tidy (.clang-tidy) and cppcheck over the whole tree, no finding allowed.
+lint: build
+	@scripts/install-deps lint
+	run-clang-tidy -p build -quiet -j $$(nproc) '$(CURDIR)/(core|ui|app|tests|bench|tools)/' > build/clang-tidy.log 2>&1 \
+		|| { grep -E 'warning:|error:' build/clang-tidy.log; echo "clang-tidy: findings above (build/clang-tidy.log)"; exit 1; }
+	@echo "clang-tidy: no findings"
+	cppcheck --std=c++20 --enable=warning,performance,portability --library=qt --library=googletest \
+		--inline-suppr --error-exitcode=1 --quiet -I core -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
+	@echo "cppcheck: no findings"
 
 test-sanitize:
 	@scripts/install-deps build

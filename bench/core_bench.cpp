@@ -55,7 +55,7 @@ void Floor(benchmark::State& state) {
     for (auto _ : state) {
         double x = result;
         benchmark::DoNotOptimize(x);
-        auto end = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, 3).ptr;
+        auto* end = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, 3).ptr;
         benchmark::DoNotOptimize(end);
     }
 }

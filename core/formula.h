@@ -53,4 +53,4 @@ struct Table {
 }  // namespace metrova
 
 // NOLINTNEXTLINE(cppcoreguidelines-macro-usage): a cell reads as its formula only as an expression
-#define CELL(expr) +[](double v, [[maybe_unused]] metrova::Evaluation& c) noexcept -> double { return (expr); }
+#define CELL(expr) (+[](double v, [[maybe_unused]] metrova::Evaluation& c) noexcept -> double { return (expr); })

@@ -144,7 +144,7 @@ TEST(NumberToText, OneRulePerRow) {
 
 int shortest_digits(double x) {
     char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific).ptr;
+    const auto* const end = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific).ptr;
     int digits = 0;
     for (const char* p = buf; p != end && *p != 'e'; ++p) digits += (*p >= '0' && *p <= '9') ? 1 : 0;
     return digits;
@@ -162,7 +162,7 @@ TEST(NumberToText, ReadsBackOverRandomDoubles) {
     std::mt19937_64 random(42);
     int exact = 0;
     for (int i = 0; i < 200000; ++i) {
-        double x = std::bit_cast<double>(random());
+        auto x = std::bit_cast<double>(random());
         if (i % 2 == 1) x = std::ldexp(static_cast<double>(random() % 100000000), -static_cast<int>(random() % 40));
         if (!std::isfinite(x)) continue;
         const std::string text = number_to_text(x);

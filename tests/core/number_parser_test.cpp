@@ -133,7 +133,7 @@ TEST(NumberParser, MagnitudesBeyondTheDoubleRangeOverflow) {
 TEST(NumberParser, ShortestTextsOfRandomDoublesReadBackExactly) {
     std::mt19937_64 random(20261207);
     for (int i = 0; i < 100000; ++i) {
-        const double x = std::bit_cast<double>(random());
+        const auto x = std::bit_cast<double>(random());
         if (!std::isfinite(x)) continue;
         char buf[64];
         std::snprintf(buf, sizeof buf, "%.17g", x);

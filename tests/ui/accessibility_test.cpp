@@ -47,7 +47,7 @@ TEST(Accessibility, EveryControlHasItsNameDescriptionAndRole) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->text(QAccessible::Name), "Metrova  Ver.1.12    HALVERN CO.,LTD");
     for (const Expected& e : kControls) {
-        QWidget* control = w.find<QWidget>(e.object);
+        auto* control = w.find<QWidget>(e.object);
         ASSERT_NE(control, nullptr);
         QAccessibleInterface* iface = child_for(window, control);
         ASSERT_NE(iface, nullptr) << e.object << " is not reachable from the window";

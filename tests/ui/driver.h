@@ -31,7 +31,7 @@ public:
     Window();
 
     Form1& form() { return *form_; }
-    const QStringList& messages() const { return messages_; }
+    [[nodiscard]] const QStringList& messages() const { return messages_; }
 
     template <typename Control>
     Control* find(const char* name) {
@@ -67,7 +67,7 @@ public:
     void spinUp();
     void spinDown();
 
-    QWidget* focus() const;
+    [[nodiscard]] QWidget* focus() const;
     // The box has the focus with its whole text selected.
     ::testing::AssertionResult focusedAndSelected(QLineEdit* box) const;
     QStringList items(QComboBox* list) const;

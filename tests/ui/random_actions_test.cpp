@@ -117,7 +117,7 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         SCOPED_TRACE(QStringLiteral("action %1: %2").arg(i).arg(action).toStdString());
         kinds.insert(action.section(QLatin1Char(' '), 0, 0));
 
-        const Index category = static_cast<Index>(w.category()->currentIndex());
+        const auto category = static_cast<Index>(w.category()->currentIndex());
         ASSERT_EQ(w.items(w.source()), labels_of(category));
         ASSERT_EQ(w.items(w.target()), labels_of(category));
         ASSERT_EQ(w.form().oldCombo2Index(), category);
