@@ -77,6 +77,7 @@ private:
 
     // The display: renders Answer into Label1 in the chosen notation.
     void Display();
+    void SetResult(const QString& text);
     // Moves the focus into Text1; its got-focus handler runs when the focus
     // was elsewhere.
     void Text1_SetFocus();

@@ -61,7 +61,7 @@ void Form1::Form_Load() {
 
 Failure Form1::Image1_Click() {
     if (Text1->text().isEmpty()) {
-        Label1->setText(QString());
+        SetResult(QString());
         return Failure::none;
     }
     const ParsedNumber v = parse_number(Text1->text().toStdString());
@@ -81,7 +81,14 @@ Failure Form1::Image1_Click() {
 
 void Form1::Display() {
     const auto text = metrova::render(Answer, Option1[0]->isChecked(), Text2->text().toStdString());
-    if (text) Label1->setText(QString::fromStdString(*text));
+    if (text) SetResult(QString::fromStdString(*text));
+}
+
+// A long result (1e20 with ten places) is wider than the label: its tooltip
+// shows it whole.
+void Form1::SetResult(const QString& text) {
+    Label1->setText(text);
+    Label1->setToolTip(text);
 }
 
 void Form1::Text1_SetFocus() {

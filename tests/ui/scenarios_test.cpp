@@ -274,6 +274,17 @@ TEST(Result, CanBeSelectedWithTheMouseButNeverTakesTheFocus) {
     EXPECT_EQ(w.focus(), w.value());
 }
 
+TEST(Result, AResultWiderThanTheLabelShowsWholeInItsTooltip) {
+    Window w;
+    w.pick(w.category(), " Length");
+    w.pick(w.source(), " mile");
+    w.type("1e15");
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.result()->text(), "1609300000000000000.000");
+    EXPECT_GT(w.result()->fontMetrics().horizontalAdvance(w.result()->text()), w.result()->width());
+    EXPECT_EQ(w.result()->toolTip(), w.result()->text());
+}
+
 TEST(Ending, QuitEndsTheEventLoopWithStatusZero) {
     Window w;
     w.type("12");
