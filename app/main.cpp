@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
 
 #include "accessibility.h"
 #include "fonts.h"
@@ -20,6 +21,24 @@ bool has_display() {
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+// A display that is named but does not answer makes Qt end the start-up with
+// warnings and a fatal message; say why in one line and exit with 1 instead
+// of aborting. Messages of a start-up that succeeds are passed on afterwards.
+// (A message handler is a plain function: its state has to live here.)
+QtMessageHandler previous_handler = nullptr;
+QList<std::tuple<QtMsgType, QString>> held_messages;
+
+void start_up_messages(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+    if (type != QtFatalMsg) {
+        held_messages.append({type, message});
+        return;
+    }
+    const QString reason = held_messages.isEmpty() ? message : std::get<1>(held_messages.front());
+    std::fprintf(stderr, "metrova: cannot open the window: %s\n",
+                 reason.section(QLatin1Char('\n'), 0, 0).toLocal8Bit().constData());
+    std::_Exit(1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -27,7 +46,13 @@ int main(int argc, char** argv) {
         std::fputs("metrova: no display to open the window on (DISPLAY is not set)\n", stderr);
         return 1;
     }
+    previous_handler = qInstallMessageHandler(start_up_messages);
     const QApplication app(argc, argv);
+    qInstallMessageHandler(previous_handler);
+    for (const auto& [type, message] : std::as_const(held_messages)) {
+        if (previous_handler != nullptr) previous_handler(type, QMessageLogContext(), message);
+    }
+    held_messages.clear();
     QApplication::setApplicationName(QStringLiteral("Metrova"));
     QApplication::setApplicationVersion(QStringLiteral(METROVA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(METROVA_APP_ID));
