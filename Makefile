@@ -8,10 +8,11 @@
 #   make bench           the benchmarks
 #   make package         the Debian package build/metrova_<version>_<arch>.deb
 #   make install-check   install into a temporary prefix, validate, package, lintian
+#   make package-proof   install the package in a clean Debian 12 root and open its window
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build test-sanitize fuzz bench package install-check lint format-check clean
+.PHONY: run test build test-sanitize fuzz bench package package-proof install-check lint format-check clean
 
 build:
 	@scripts/install-deps build
@@ -62,6 +63,10 @@ bench: build
 package: build
 	@scripts/install-deps package
 	cd build && cpack -G DEB
+
+# Installs the package in a throw-away Debian 12 root and opens its window.
+package-proof: package
+	scripts/package-proof
 
 install-check: build
 	@scripts/install-deps package
