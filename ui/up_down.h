@@ -30,7 +30,6 @@ public:
     // The box the control writes into and whose Up and Down keys it takes.
     void setBuddy(QLineEdit* buddy);
     void setValue(int value) { value_ = value; }
-    [[nodiscard]] int value() const { return value_; }
 
     void stepUp() { step(+1); }
     void stepDown() { step(-1); }
