@@ -1,6 +1,6 @@
 #include "convert.h"
 
-#include <array>
+#include <cmath>
 
 #include "optics.h"
 #include "tables.h"
@@ -16,47 +16,32 @@ Conversion stored(double result, std::optional<double> corrected = std::nullopt)
     return {Conversion::Outcome::stored, result, Failure::none, corrected};
 }
 
-bool sign_rule_applies(SignRule rule, double v) noexcept {
-    return (rule == SignRule::make_non_negative && v < 0) || (rule == SignRule::make_non_positive && v > 0);
-}
-
-Conversion convert_optics(Index source, Index target, double v) noexcept {
-    const OpticsCell& cell = optics_cell(source, target);
-    if (cell.formula == kSame) return identity(v);
+// Runs a cell between the clearing and the testing of the flags; the one
+// check after the chain sees any failure inside it (formula.h).
+Conversion evaluate(const Cell& cell, double v, std::optional<double> corrected = std::nullopt) noexcept {
     const FaultCheck faults;
-    double x = faults.input(v);
-    std::optional<double> corrected;
-    if (sign_rule_applies(cell.sign_rule, x)) {
-        x = -x;
-        if (const Failure f = faults.check(x); f != Failure::none) return failed(f);
-        corrected = x;
-    }
-    Evaluation run(faults);
-    const double result = cell.formula(x, run);
+    Evaluation run;
+    const double result = cell.evaluate(faults.input(v), run);
     if (run.failure() != Failure::none) return failed(run.failure(), corrected);
-    if (cell.check_result) {
-        if (const Failure f = faults.check(result); f != Failure::none) return failed(f, corrected);
-    }
+    if (const Failure f = faults.check(result); f != Failure::none) return failed(f, corrected);
     return stored(result, corrected);
 }
 
-Conversion convert_linear(const Table& table, Index source, Index target, double v) noexcept {
-    const Formula formula = table.at(source, target);
-    if (formula == kSame) return identity(v);
-    const FaultCheck faults;
-    Evaluation run(faults);
-    const double result = formula(faults.input(v), run);
-    if (run.failure() != Failure::none) return failed(run.failure());
-    if (const Failure f = faults.check(result); f != Failure::none) return failed(f);
-    return stored(result);
+// Negating v raises no flag, so the sign rule needs no check of its own.
+Conversion convert_optics(Index source, Index target, double v) noexcept {
+    const OpticsCell& cell = optics_cell(source, target);
+    if (cell.formula.same()) return identity(v);
+    const bool flip = (cell.sign_rule == SignRule::make_non_negative && v < 0) ||
+                      (cell.sign_rule == SignRule::make_non_positive && v > 0);
+    if (!flip) return evaluate(cell.formula, v);
+    return evaluate(cell.formula, -v, -v);
 }
 
-using TableOf = Table (*)() noexcept;
-constexpr std::array<TableOf, 10> kLinearTables = {
-    nullptr,  // Optics has sign rules and a table of its own
-    pressure_table, force_table, energy_table,   length_table,      area_table,
-    volume_table,   mass_table,  velocity_table, temperature_table,
-};
+Conversion convert_linear(const Table& table, Index source, Index target, double v) noexcept {
+    const Cell& cell = table.at(source, target);
+    if (cell.same()) return identity(v);
+    return evaluate(cell, v);
+}
 
 }  // namespace
 
@@ -64,8 +49,12 @@ Conversion convert(Index category, Index source, Index target, double v) noexcep
     const Index units = unit_count(category);
     if (units == 0 || source < 0 || source >= units) return {};
     if (target < 0 || target >= units) return {};
+    // Decided here, before any comparison or arithmetic can raise a flag on
+    // them, so that every compiler gives the same answer.
+    if (std::isnan(v)) return failed(Failure::invalid_argument);
+    if (std::isinf(v)) return failed(Failure::overflow);
     if (category == category::optics) return convert_optics(source, target, v);
-    return convert_linear(kLinearTables[static_cast<std::size_t>(category)](), source, target, v);
+    return convert_linear(linear_table(category), source, target, v);
 }
 
 }  // namespace metrova

@@ -28,11 +28,16 @@ struct Conversion {
 
 // Converts v from unit `source` to unit `target` of `category`; any index
 // that names nothing (-1 included) is an unmatched pair. The target index is
-// looked at only when the source names a unit.
+// looked at only when the source names a unit. A v that is no finite number
+// fails whatever the pair, equal units included, so that no NaN or infinity
+// is ever stored or written back: NaN as Failure::invalid_argument, an
+// infinity as Failure::overflow (the parser's verdict on a number beyond the
+// double range).
 //   convert(category::length, 0, 1, 2.5)   -> stored 0.025
 //   convert(category::optics, 1, 0, 3)     -> stored 50.11872336272722, corrected -3
 //   convert(category::mass, 1, 0, 1e308)   -> failed, Failure::overflow
 //   convert(category::optics, 0, 1, 0)     -> failed, Failure::invalid_argument
+//   convert(category::length, 1, 1, inf)   -> failed, Failure::overflow
 Conversion convert(Index category, Index source, Index target, double v) noexcept;
 
 }  // namespace metrova

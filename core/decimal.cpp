@@ -75,15 +75,19 @@ void round_to_places(Decimal& d, int places, Tie tie) {
 
 std::optional<double> to_double(const Decimal& d) noexcept {
     if (d.is_zero()) return d.negative ? -0.0 : 0.0;
-    std::array<char, 48> buf{};
+    if (d.digits.size() > kMaxDigits) return std::nullopt;
+    // "0.", the digits, "e" and the point's exponent, which fits in 11 characters.
+    std::array<char, 2 + kMaxDigits + 1 + 11> buf{};
     char* out = buf.data();
     *out++ = '0';
     *out++ = '.';
     for (const char c : d.digits) *out++ = c;
     *out++ = 'e';
-    out = std::to_chars(out, buf.data() + buf.size(), d.point).ptr;
+    const std::to_chars_result end = std::to_chars(out, buf.data() + buf.size(), d.point);
+    if (end.ec != std::errc{}) return std::nullopt;
     double value = 0.0;
-    if (std::from_chars(buf.data(), out, value).ec != std::errc{}) return std::nullopt;
+    const std::from_chars_result read = std::from_chars(buf.data(), end.ptr, value);
+    if (read.ec != std::errc{} || read.ptr != end.ptr) return std::nullopt;
     return d.negative ? -value : value;
 }
 

@@ -7,6 +7,7 @@
 // 0.0625 is {"625", -1} and 5e20 is {"5", 21}.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -40,8 +41,12 @@ void round_to_digits(Decimal& d, int count, Tie tie);
 // with ties to even -> {"12", 0} (0.125 -> 0.12).
 void round_to_places(Decimal& d, int places, Tie tie);
 
+// The most digits that to_double reads; the decimals made here have at most 17.
+inline constexpr std::size_t kMaxDigits = 40;
+
 // The nearest double, the sign of zero kept; nothing when d lies beyond the
-// double range ({"179769313486232", 309}).
+// double range ({"179769313486232", 309}), has more than kMaxDigits digits or
+// holds anything but digits.
 std::optional<double> to_double(const Decimal& d) noexcept;
 
 }  // namespace metrova

@@ -9,8 +9,8 @@ std::optional<int> decimal_places(std::string_view places_text) {
     const ParsedNumber parsed = parse_number(places_text);
     if (parsed.overflow) return std::nullopt;
     const double d = parsed.value;
-    if (d == 0) return 0;
-    for (int k = 1; k <= 10; ++k) {
+    if (d == 0) return kMinDecimalPlaces;
+    for (int k = kMinDecimalPlaces + 1; k <= kMaxDecimalPlaces; ++k) {
         if (d == k) return k;
     }
     return std::nullopt;

@@ -11,6 +11,12 @@
 
 namespace metrova {
 
+// The decimal places a result can be shown with: 0 to 10 whole places. The
+// display, the spin control and the decimal-places box's key filter all keep
+// to this one range.
+inline constexpr int kMinDecimalPlaces = 0;
+inline constexpr int kMaxDecimalPlaces = 10;
+
 // The number of decimal places that the decimal-places box names: its text
 // read with parse_number into d, then d = 0 (numerically, so -0 too) gives 0
 // and d exactly equal to 1 ... 10 gives that number. Anything else names no

@@ -77,15 +77,15 @@ private:
 
     // The display: renders Answer into Label1 in the chosen notation.
     void Display();
-    void SetResult(const QString& text);
+    void setResult(const QString& text);
     // Moves the focus into Text1; its got-focus handler runs when the focus
     // was elsewhere.
     void Text1_SetFocus();
-    void ShowWindow();
+    void showWindow();
     // Program-made selections; each raises the list's pick notification.
-    Failure SelectByText(QComboBox* list, const QString& text);
-    Failure SelectByIndex(QComboBox* list, int index);
-    Failure PickNotification(QComboBox* list);
+    Failure selectByText(QComboBox* list, const QString& text);
+    Failure selectByIndex(QComboBox* list, int index);
+    Failure pickNotification(QComboBox* list);
     Failure Swap();
 
     std::array<QLabel*, 2> Label2{};
@@ -103,6 +103,9 @@ private:
     QString Initial_value;
     double Answer = 0.0;
 
+    // How Answer was computed, for the result's tooltip; empty until a
+    // conversion has given a result.
+    QString answerStory_;
     Reporter reporter_;
 };
 

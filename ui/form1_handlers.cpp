@@ -11,6 +11,7 @@
 
 #include "convert.h"
 #include "display.h"
+#include "explain.h"
 #include "form1.h"
 #include "number_format.h"
 #include "number_parser.h"
@@ -28,32 +29,37 @@ QString label_text(std::string_view label) {
 
 // Appending never makes an entry current, unlike QComboBox's own rule for
 // the first item.
-void AddItem(QComboBox* list, std::string_view label) {
+void add_item(QComboBox* list, std::string_view label) {
     const QSignalBlocker quiet(list);
     const int current = list->currentIndex();
     list->addItem(label_text(label));
     list->setCurrentIndex(current);
 }
 
-void Clear(QComboBox* list) {
+void clear_list(QComboBox* list) {
     const QSignalBlocker quiet(list);
     list->clear();
 }
 
-Index ListIndex(const QComboBox* list) { return static_cast<Index>(list->currentIndex()); }
+Index list_index(const QComboBox* list) { return static_cast<Index>(list->currentIndex()); }
+
+bool fits(const QLabel* label, const QString& text) {
+    const int room = label->contentsRect().width() - 2 * std::max(label->indent(), 0);
+    return label->fontMetrics().horizontalAdvance(text) <= room;
+}
 
 }  // namespace
 
 void Form1::Form_Load() {
     for (QComboBox* list : Combo1) {
-        for (const std::string_view label : unit_labels(category::optics)) AddItem(list, label);
+        for (const std::string_view label : unit_labels(category::optics)) add_item(list, label);
     }
-    Failure failure = SelectByText(Combo1[0], Combo1[0]->itemText(0));
-    failure = first_of(failure, SelectByText(Combo1[1], Combo1[1]->itemText(1)));
-    for (Index c = 0; c < category_count(); ++c) AddItem(Combo2, category_label(c));
-    failure = first_of(failure, SelectByText(Combo2, Combo2->itemText(0)));
-    Old_combo2_index = ListIndex(Combo2);
-    ShowWindow();
+    Failure failure = selectByText(Combo1[0], Combo1[0]->itemText(0));
+    failure = first_of(failure, selectByText(Combo1[1], Combo1[1]->itemText(1)));
+    for (Index c = 0; c < category_count(); ++c) add_item(Combo2, category_label(c));
+    failure = first_of(failure, selectByText(Combo2, Combo2->itemText(0)));
+    Old_combo2_index = list_index(Combo2);
+    showWindow();
     activateWindow();
     Text1_SetFocus();
     report(failure);
@@ -61,17 +67,23 @@ void Form1::Form_Load() {
 
 Failure Form1::Image1_Click() {
     if (Text1->text().isEmpty()) {
-        SetResult(QString());
+        setResult(QString());
         return Failure::none;
     }
     const ParsedNumber v = parse_number(Text1->text().toStdString());
     if (v.overflow) return Failure::overflow;
-    const Conversion result = convert(ListIndex(Combo2), ListIndex(Combo1[0]), ListIndex(Combo1[1]), v.value);
+    const Index category = list_index(Combo2);
+    const Index source = list_index(Combo1[0]);
+    const Index target = list_index(Combo1[1]);
+    const Conversion result = convert(category, source, target, v.value);
     if (result.corrected) Text1->setText(QString::fromStdString(number_to_text(*result.corrected)));
     switch (result.outcome) {
         case Conversion::Outcome::failed: return result.failure;
         case Conversion::Outcome::identity:
-        case Conversion::Outcome::stored: Answer = result.value; break;
+        case Conversion::Outcome::stored:
+            Answer = result.value;
+            answerStory_ = QString::fromStdString(explain(category, source, target, v.value, result).value_or(""));
+            break;
         case Conversion::Outcome::unmatched: break;
     }
     Display();
@@ -81,14 +93,16 @@ Failure Form1::Image1_Click() {
 
 void Form1::Display() {
     const auto text = metrova::render(Answer, Option1[0]->isChecked(), Text2->text().toStdString());
-    if (text) SetResult(QString::fromStdString(*text));
+    if (text) setResult(QString::fromStdString(*text));
 }
 
-// A long result (1e20 with ten places) is wider than the label: its tooltip
-// shows it whole.
-void Form1::SetResult(const QString& text) {
+// The tooltip tells how the result was computed; a result wider than the
+// label (1e20 with ten places) leads it, whole.
+void Form1::setResult(const QString& text) {
     Label1->setText(text);
-    Label1->setToolTip(text);
+    QString tip = answerStory_.isEmpty() ? text : answerStory_;
+    if (!text.isEmpty() && !answerStory_.isEmpty() && !fits(Label1, text)) tip = text + QLatin1Char('\n') + tip;
+    Label1->setToolTip(text.isEmpty() ? QString() : tip);
 }
 
 void Form1::Text1_SetFocus() {
@@ -97,51 +111,51 @@ void Form1::Text1_SetFocus() {
     if (elsewhere) Text1_GotFocus();
 }
 
-void Form1::ShowWindow() {
+void Form1::showWindow() {
     if (!isVisible()) show();
 }
 
-Failure Form1::SelectByText(QComboBox* list, const QString& text) {
+Failure Form1::selectByText(QComboBox* list, const QString& text) {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return index < 0 ? Failure::none : SelectByIndex(list, index);
+    return index < 0 ? Failure::none : selectByIndex(list, index);
 }
 
-Failure Form1::SelectByIndex(QComboBox* list, int index) {
+Failure Form1::selectByIndex(QComboBox* list, int index) {
     {
         const QSignalBlocker quiet(list);
         list->setCurrentIndex(index);
     }
-    return PickNotification(list);
+    return pickNotification(list);
 }
 
-Failure Form1::PickNotification(QComboBox* list) {
+Failure Form1::pickNotification(QComboBox* list) {
     if (list == Combo2) return Combo2_Click();
     return Combo1_Click(list == Combo1[0] ? 0 : 1);
 }
 
 Failure Form1::Combo2_Click() {
     Failure failure = Failure::none;
-    const Index c = ListIndex(Combo2);
+    const Index c = list_index(Combo2);
     if (c != Old_combo2_index) {
-        Clear(Combo1[0]);
-        Clear(Combo1[1]);
+        clear_list(Combo1[0]);
+        clear_list(Combo1[1]);
         Old_combo2_index = c;
         const auto labels = unit_labels(c);
         if (!labels.empty()) {
             for (QComboBox* list : Combo1) {
-                for (const std::string_view label : labels) AddItem(list, label);
+                for (const std::string_view label : labels) add_item(list, label);
             }
-            failure = SelectByIndex(Combo1[0], 0);
-            failure = first_of(failure, SelectByIndex(Combo1[1], 1));
+            failure = selectByIndex(Combo1[0], 0);
+            failure = first_of(failure, selectByIndex(Combo1[1], 1));
         }
     }
-    ShowWindow();
+    showWindow();
     Text1_SetFocus();
     return failure;
 }
 
 Failure Form1::Combo1_Click(int /*index*/) {
-    ShowWindow();
+    showWindow();
     Text1_SetFocus();
     return Image1_Click();
 }
@@ -183,7 +197,8 @@ Failure Form1::Text2_Change() { return Image1_Click(); }
 void Form1::Text2_GotFocus() { Text2->setSelection(0, static_cast<int>(Text2->text().length())); }
 
 // Digits are accepted while the text they would make is all digits and names
-// at most 10 places; Backspace always; every other key is refused.
+// a number of places that the display can show; Backspace always; every
+// other key is refused.
 void Form1::Text2_KeyPress(int& keyAscii) {
     if (keyAscii == 8) return;
     if (keyAscii < '0' || keyAscii > '9') {
@@ -196,12 +211,9 @@ void Form1::Text2_KeyPress(int& keyAscii) {
     } else {
         after.insert(Text2->cursorPosition(), QChar(keyAscii));
     }
-    int places = 0;
-    for (const QChar ch : after) {
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) places = 11;
-        places = std::min(places * 10 + (ch.unicode() - '0'), 11);
-    }
-    if (places > 10) keyAscii = 0;
+    const bool all_digits = std::all_of(after.cbegin(), after.cend(),
+                                        [](QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); });
+    if (!all_digits || !decimal_places(after.toStdString())) keyAscii = 0;
 }
 
 Failure Form1::Option1_Click(int index) {
@@ -239,11 +251,11 @@ Failure Form1::Command1_Click(int index) {
 // selection, then the source list from the saved target position; each unit
 // is selected by its text and then by its position.
 Failure Form1::Swap() {
-    const Index t = ListIndex(Combo1[1]);
-    Failure failure = SelectByText(Combo1[1], Combo1[0]->itemText(Combo1[0]->currentIndex()));
-    failure = first_of(failure, SelectByIndex(Combo1[1], Combo1[0]->currentIndex()));
-    failure = first_of(failure, SelectByText(Combo1[0], Combo1[1]->itemText(t)));
-    failure = first_of(failure, SelectByIndex(Combo1[0], t));
+    const Index t = list_index(Combo1[1]);
+    Failure failure = selectByText(Combo1[1], Combo1[0]->itemText(Combo1[0]->currentIndex()));
+    failure = first_of(failure, selectByIndex(Combo1[1], Combo1[0]->currentIndex()));
+    failure = first_of(failure, selectByText(Combo1[0], Combo1[1]->itemText(t)));
+    failure = first_of(failure, selectByIndex(Combo1[0], t));
     return failure;
 }
 

@@ -1,5 +1,5 @@
 // The spin control beside the decimal-places box: two arrow buttons that
-// step a whole number from 0 to 10 by 1.
+// step a whole number of decimal places, 0 to 10, by 1.
 //
 // A click steps from the box's own number when the box names 0 to 10 places
 // (as the display reads it) and from the control's last value otherwise,
@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+#include "display.h"
+
 class QLineEdit;
 class QToolButton;
 
@@ -22,8 +24,8 @@ class UpDown : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMinimum = 0;
-    static constexpr int kMaximum = 10;
+    static constexpr int kMinimum = kMinDecimalPlaces;
+    static constexpr int kMaximum = kMaxDecimalPlaces;
 
     explicit UpDown(QWidget* parent);
 

@@ -270,13 +270,7 @@ TEST(Convert, RunTimeErrorsComeBackAsValues) {
 }
 
 TEST(Convert, EqualUnitsCopyAllSixtyFourBits) {
-    const double values[] = {kMax,
-                             -kMax,
-                             1e308,
-                             -0.0,
-                             std::numeric_limits<double>::denorm_min(),
-                             -5.5,
-                             std::bit_cast<double>(std::uint64_t{0x7ff8000000000123})};
+    const double values[] = {kMax, -kMax, 1e308, -0.0, std::numeric_limits<double>::denorm_min(), -5.5};
     for (Index c = 0; c < category_count(); ++c) {
         for (Index u = 0; u < unit_count(c); ++u) {
             for (const double v : values) {
@@ -287,6 +281,38 @@ TEST(Convert, EqualUnitsCopyAllSixtyFourBits) {
             }
         }
     }
+}
+
+// No input is stored or written back unless it is a finite number, equal
+// units included; which flags a NaN or an infinity raises on its way through
+// a chain differs between compilers, so it never gets that far.
+TEST(Convert, InputThatIsNoFiniteNumberFailsForEveryPair) {
+    const struct {
+        double v;
+        Failure expected;
+    } inputs[] = {
+        {std::numeric_limits<double>::quiet_NaN(), Failure::invalid_argument},
+        {std::bit_cast<double>(std::uint64_t{0x7ff8000000000123}), Failure::invalid_argument},
+        {-std::numeric_limits<double>::quiet_NaN(), Failure::invalid_argument},
+        {std::numeric_limits<double>::signaling_NaN(), Failure::invalid_argument},
+        {std::numeric_limits<double>::infinity(), Failure::overflow},
+        {-std::numeric_limits<double>::infinity(), Failure::overflow},
+    };
+    for (Index c = 0; c < category_count(); ++c) {
+        for (Index s = 0; s < unit_count(c); ++s) {
+            for (Index t = 0; t < unit_count(c); ++t) {
+                for (const auto& in : inputs) {
+                    const Conversion r = convert(c, s, t, in.v);
+                    SCOPED_TRACE(std::string(unit_label(c, s)) + " ->" + std::string(unit_label(c, t)) +
+                                 ", v = " + test::describe(in.v));
+                    EXPECT_EQ(r.outcome, Outcome::failed);
+                    EXPECT_EQ(r.failure, in.expected);
+                    EXPECT_FALSE(r.corrected.has_value());
+                }
+            }
+        }
+    }
+    EXPECT_EQ(convert(-1, 0, 1, std::numeric_limits<double>::infinity()).outcome, Outcome::unmatched);
 }
 
 TEST(Convert, IndexesThatNameNoUnitAreUnmatched) {

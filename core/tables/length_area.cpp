@@ -9,16 +9,14 @@
 // Area in square centimeters: square meter 10^4, square kilometer 10^10,
 // square foot 929.03, square inch 6.45156, square mile 2.59 x 10^10, acre
 // 4046.9 x 10^4; the area constants are values of their own, not squares of
-// the lengths. The powers 10^4, 10^6 and 10^10 are exact. Where a chain's
-// first product comes before its power of ten (out of square foot and square
-// inch, and acre to square kilometer or mile), c.checked() tests it first.
+// the lengths. The powers 10^4, 10^6 and 10^10 are exact.
 #include "tables.h"
 
 namespace metrova {
 namespace {
 
 // clang-format off
-constexpr Formula kLength[7][7] = {
+constexpr Cell kLength[7][7] = {
     {   // from centimeter
         kSame,                                                  // centimeter
         CELL(v / 100),                                          // meter
@@ -84,7 +82,7 @@ constexpr Formula kLength[7][7] = {
     },
 };
 
-constexpr Formula kArea[7][7] = {
+constexpr Cell kArea[7][7] = {
     {   // from square centimeter
         kSame,                                                  // square centimeter
         CELL(v / p10(4)),                                       // square meter
@@ -114,21 +112,21 @@ constexpr Formula kArea[7][7] = {
     },
     {   // from square foot
         CELL(v * 929.03),                                       // square centimeter
-        CELL(c.checked(v * 929.03) / p10(4)),                   // square meter
-        CELL(c.checked(v * 929.03) / p10(10)),                  // square kilometer
+        CELL(v * 929.03 / p10(4)),                              // square meter
+        CELL(v * 929.03 / p10(10)),                             // square kilometer
         kSame,                                                  // square foot
         CELL(v * 929.03 / 6.45156),                             // square inch
-        CELL(c.checked(v * 929.03) / p10(10) / 2.59),           // square mile
-        CELL(c.checked(v * 929.03) / p10(4) / 4046.9),          // acre
+        CELL(v * 929.03 / p10(10) / 2.59),                      // square mile
+        CELL(v * 929.03 / p10(4) / 4046.9),                     // acre
     },
     {   // from square inch
         CELL(v * 6.45156),                                      // square centimeter
-        CELL(c.checked(v * 6.45156) / p10(4)),                  // square meter
-        CELL(c.checked(v * 6.45156) / p10(10)),                 // square kilometer
+        CELL(v * 6.45156 / p10(4)),                             // square meter
+        CELL(v * 6.45156 / p10(10)),                            // square kilometer
         CELL(v * 6.45156 / 929.03),                             // square foot
         kSame,                                                  // square inch
-        CELL(c.checked(v * 6.45156) / p10(10) / 2.59),          // square mile
-        CELL(c.checked(v * 6.45156) / p10(4) / 4046.9),         // acre
+        CELL(v * 6.45156 / p10(10) / 2.59),                     // square mile
+        CELL(v * 6.45156 / p10(4) / 4046.9),                    // acre
     },
     {   // from square mile
         CELL(v * 2.59 * p10(10)),                               // square centimeter
@@ -142,10 +140,10 @@ constexpr Formula kArea[7][7] = {
     {   // from acre
         CELL(v * 4046.9 * p10(4)),                              // square centimeter
         CELL(v * 4046.9),                                       // square meter
-        CELL(c.checked(v * 4046.9) / p10(6)),                   // square kilometer
+        CELL(v * 4046.9 / p10(6)),                              // square kilometer
         CELL(v * 4046.9 * p10(4) / 929.03),                     // square foot
         CELL(v * 4046.9 * p10(4) / 6.45156),                    // square inch
-        CELL(c.checked(v * 4046.9) / p10(6) / 2.59),            // square mile
+        CELL(v * 4046.9 / p10(6) / 2.59),                       // square mile
         kSame,                                                  // acre
     },
 };

@@ -6,11 +6,6 @@ namespace metrova {
 
 double p10(double k) noexcept { return std::pow(10.0, k); }
 
-double Evaluation::checked(double left) noexcept {
-    if (failure_ == Failure::none) failure_ = faults_.check(left);
-    return left;
-}
-
 double Evaluation::ln(double x) noexcept {
     if (x == 0) {
         if (failure_ == Failure::none) failure_ = Failure::invalid_argument;

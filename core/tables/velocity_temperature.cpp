@@ -10,7 +10,7 @@ namespace metrova {
 namespace {
 
 // clang-format off
-constexpr Formula kVelocity[4][4] = {
+constexpr Cell kVelocity[4][4] = {
     {   // from m/s
         kSame,                                                  // m/s
         CELL(v * 3600 / 1000),                                  // km/h
@@ -37,7 +37,7 @@ constexpr Formula kVelocity[4][4] = {
     },
 };
 
-constexpr Formula kTemperature[2][2] = {
+constexpr Cell kTemperature[2][2] = {
     {   // from Centigrade
         kSame,                                                  // Centigrade
         CELL(v * 1.8 + 32),                                     // Fahrenheit

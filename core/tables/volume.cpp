@@ -7,15 +7,14 @@
 // cubic meters, x 100 / 10^6); from liters a target is reached by x 1000, x 1000
 // / 10^6, x 10 or / its liter factor. A cubic-centimeter source divides by 1000
 // (by 10^6 and 100 straight into cubic meters and deciliters); a cubic-meter
-// source first multiplies by 10^6. The power 10^6 is exact; where products
-// come before it (into cubic meters), c.checked() tests them first.
+// source first multiplies by 10^6. The power 10^6 is exact.
 #include "tables.h"
 
 namespace metrova {
 namespace {
 
 // clang-format off
-constexpr Formula kVolume[11][11] = {
+constexpr Cell kVolume[11][11] = {
     {   // from cubic centimeter
         kSame,                                                  // cubic centimeter
         CELL(v / p10(6)),                                       // cubic meter
@@ -44,7 +43,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from deciliter
         CELL(v * 100),                                          // cubic centimeter
-        CELL(c.checked(v * 100) / p10(6)),                      // cubic meter
+        CELL(v * 100 / p10(6)),                                 // cubic meter
         kSame,                                                  // deciliter
         CELL(v / 10),                                           // liter
         CELL(v / 10 / 0.5683),                                  // pint
@@ -57,7 +56,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from liter
         CELL(v * 1000),                                         // cubic centimeter
-        CELL(c.checked(v * 1000) / p10(6)),                     // cubic meter
+        CELL(v * 1000 / p10(6)),                                // cubic meter
         CELL(v * 10),                                           // deciliter
         kSame,                                                  // liter
         CELL(v / 0.5683),                                       // pint
@@ -70,7 +69,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from pint
         CELL(v * 0.5683 * 1000),                                // cubic centimeter
-        CELL(c.checked(v * 0.5683 * 1000) / p10(6)),            // cubic meter
+        CELL(v * 0.5683 * 1000 / p10(6)),                       // cubic meter
         CELL(v * 0.5683 * 10),                                  // deciliter
         CELL(v * 0.5683),                                       // liter
         kSame,                                                  // pint
@@ -83,7 +82,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from quart
         CELL(v * 1.137 * 1000),                                 // cubic centimeter
-        CELL(c.checked(v * 1.137 * 1000) / p10(6)),             // cubic meter
+        CELL(v * 1.137 * 1000 / p10(6)),                        // cubic meter
         CELL(v * 1.137 * 10),                                   // deciliter
         CELL(v * 1.137),                                        // liter
         CELL(v * 1.137 / 0.5683),                               // pint
@@ -96,7 +95,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from gallon(England)
         CELL(v * 4.546 * 1000),                                 // cubic centimeter
-        CELL(c.checked(v * 4.546 * 1000) / p10(6)),             // cubic meter
+        CELL(v * 4.546 * 1000 / p10(6)),                        // cubic meter
         CELL(v * 4.546 * 10),                                   // deciliter
         CELL(v * 4.546),                                        // liter
         CELL(v * 4.546 / 0.5683),                               // pint
@@ -109,7 +108,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from gallon (USA)
         CELL(v * 3.785 * 1000),                                 // cubic centimeter
-        CELL(c.checked(v * 3.785 * 1000) / p10(6)),             // cubic meter
+        CELL(v * 3.785 * 1000 / p10(6)),                        // cubic meter
         CELL(v * 3.785 * 10),                                   // deciliter
         CELL(v * 3.785),                                        // liter
         CELL(v * 3.785 / 0.5683),                               // pint
@@ -122,7 +121,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from bushel (England)
         CELL(v * 36.35 * 1000),                                 // cubic centimeter
-        CELL(c.checked(v * 36.35 * 1000) / p10(6)),             // cubic meter
+        CELL(v * 36.35 * 1000 / p10(6)),                        // cubic meter
         CELL(v * 36.35 * 10),                                   // deciliter
         CELL(v * 36.35),                                        // liter
         CELL(v * 36.35 / 0.5683),                               // pint
@@ -135,7 +134,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from bushel (USA)
         CELL(v * 35.24 * 1000),                                 // cubic centimeter
-        CELL(c.checked(v * 35.24 * 1000) / p10(6)),             // cubic meter
+        CELL(v * 35.24 * 1000 / p10(6)),                        // cubic meter
         CELL(v * 35.24 * 10),                                   // deciliter
         CELL(v * 35.24),                                        // liter
         CELL(v * 35.24 / 0.5683),                               // pint
@@ -148,7 +147,7 @@ constexpr Formula kVolume[11][11] = {
     },
     {   // from barrel
         CELL(v * 159 * 1000),                                   // cubic centimeter
-        CELL(c.checked(v * 159 * 1000) / p10(6)),               // cubic meter
+        CELL(v * 159 * 1000 / p10(6)),                          // cubic meter
         CELL(v * 159 * 10),                                     // deciliter
         CELL(v * 159),                                          // liter
         CELL(v * 159 / 0.5683),                                 // pint

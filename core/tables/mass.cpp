@@ -12,7 +12,7 @@ namespace metrova {
 namespace {
 
 // clang-format off
-constexpr Formula kMass[7][7] = {
+constexpr Cell kMass[7][7] = {
     {   // from gram
         kSame,                                                  // gram
         CELL(v / 1000),                                         // kilogram

@@ -6,7 +6,6 @@ namespace {
 constexpr auto kNone = SignRule::none;
 constexpr auto kNonNegative = SignRule::make_non_negative;
 constexpr auto kNonPositive = SignRule::make_non_positive;
-constexpr bool kUnchecked = false;
 
 // clang-format off
 constexpr OpticsCell kOptics[3][3] = {
@@ -16,12 +15,12 @@ constexpr OpticsCell kOptics[3][3] = {
         {kNonNegative, CELL(-(c.ln(v) / c.ln(10) - 2))},                        // Optical Density
     },
     {   // from Decibel
-        {kNonPositive, CELL(p10(c.checked(v / 10 + 2))), kUnchecked},           // Percent
+        {kNonPositive, CELL(p10(v / 10 + 2))},                                  // Percent
         {kNone, kSame},                                                         // Decibel
         {kNone, CELL(v / 10)},                                                  // Optical Density
     },
     {   // from Optical Density
-        {kNonNegative, CELL(p10(c.checked(2 - v))), kUnchecked},                // Percent
+        {kNonNegative, CELL(p10(2 - v))},                                       // Percent
         {kNone, CELL(v * 10)},                                                  // Decibel
         {kNone, kSame},                                                         // Optical Density
     },

@@ -6,9 +6,10 @@
 // report the corrected v, which the window writes back into the value box.
 // The decimal logarithm is ln v / ln 10, both by the natural logarithm (for
 // v = 1000 the quotient is the double just below 3, and the formula works on
-// that). The two cells that end in a power of ten check their exponent before
-// the power and store its result unchecked; the direct cells between decibel
-// and optical density scale by 10 and keep the sign.
+// that). The two cells that end in a power of ten cannot overflow, their
+// exponent being at most 2; a tiny result underflows quietly (-5000 dB gives
+// 0). The direct cells between decibel and optical density scale by 10 and
+// keep the sign.
 #pragma once
 
 #include "formula.h"
@@ -23,8 +24,7 @@ enum class SignRule : std::uint8_t {
 
 struct OpticsCell {
     SignRule sign_rule = SignRule::none;
-    Formula formula = kSame;
-    bool check_result = true;  // the fault check after the store
+    Cell formula = kSame;
 };
 
 // The cell for a pair of Optics unit indexes, both within 0..2.

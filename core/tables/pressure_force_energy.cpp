@@ -7,15 +7,14 @@
 //
 // Into dyne and erg the chains divide by 10^-5 and 10^-7, out of them they
 // multiply by it; torr to atm forms the ratio of the constants first and atm
-// to torr multiplies first; kgf/sq.mm to bar is (v x 9.80665) x 10. Cells with
-// c.checked() test their left operand before the power call.
+// to torr multiplies first; kgf/sq.mm to bar is (v x 9.80665) x 10.
 #include "tables.h"
 
 namespace metrova {
 namespace {
 
 // clang-format off
-constexpr Formula kPressure[5][5] = {
+constexpr Cell kPressure[5][5] = {
     {   // from Torr
         kSame,                                                  // Torr
         CELL(v * 133.32),                                       // Pa
@@ -40,20 +39,20 @@ constexpr Formula kPressure[5][5] = {
     {   // from bar
         CELL((p10(5) * v) / 133.32),                            // Torr
         CELL(p10(5) * v),                                       // Pa
-        CELL(c.checked(p10(5) * v) / (p10(6) * 9.80665)),       // kgf/sq.mm
+        CELL((p10(5) * v) / (p10(6) * 9.80665)),                // kgf/sq.mm
         kSame,                                                  // bar
         CELL((p10(5) * v) / 101325),                            // atm
     },
     {   // from atm
         CELL((v * 101325) / 133.32),                            // Torr
         CELL(v * 101325),                                       // Pa
-        CELL(c.checked(v * 101325) / (p10(6) * 9.80665)),       // kgf/sq.mm
-        CELL(c.checked(v * 101325) / p10(5)),                   // bar
+        CELL((v * 101325) / (p10(6) * 9.80665)),                // kgf/sq.mm
+        CELL((v * 101325) / p10(5)),                            // bar
         kSame,                                                  // atm
     },
 };
 
-constexpr Formula kForce[3][3] = {
+constexpr Cell kForce[3][3] = {
     {   // from Newton
         kSame,                                                  // Newton
         CELL(v / p10(-5)),                                      // dyne
@@ -66,12 +65,12 @@ constexpr Formula kForce[3][3] = {
     },
     {   // from kgf
         CELL(v * 9.80665),                                      // Newton
-        CELL(c.checked(v * 9.80665) / p10(-5)),                 // dyne
+        CELL((v * 9.80665) / p10(-5)),                          // dyne
         kSame,                                                  // kgf
     },
 };
 
-constexpr Formula kEnergy[3][3] = {
+constexpr Cell kEnergy[3][3] = {
     {   // from Joule
         kSame,                                                  // Joule
         CELL(v / p10(-7)),                                      // erg
@@ -84,7 +83,7 @@ constexpr Formula kEnergy[3][3] = {
     },
     {   // from kgf*m
         CELL(v * 9.80665),                                      // Joule
-        CELL(c.checked(v * 9.80665) / p10(-7)),                 // erg
+        CELL((v * 9.80665) / p10(-7)),                          // erg
         kSame,                                                  // kgf*m
     },
 };

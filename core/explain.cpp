@@ -1,0 +1,107 @@
+#include "explain.h"
+
+#include <string_view>
+
+#include "number_format.h"
+#include "optics.h"
+#include "tables.h"
+
+namespace metrova {
+namespace {
+
+const Cell* cell_of(Index category, Index source, Index target) {
+    const Index units = unit_count(category);
+    if (source < 0 || source >= units || target < 0 || target >= units) return nullptr;
+    if (category == category::optics) return &optics_cell(source, target).formula;
+    return &linear_table(category).at(source, target);
+}
+
+// The position of the parenthesis that closes the one at `open`.
+std::size_t closing(std::string_view text, std::size_t open) {
+    int depth = 0;
+    for (std::size_t i = open; i < text.size(); ++i) {
+        if (text[i] == '(') ++depth;
+        if (text[i] == ')' && --depth == 0) return i;
+    }
+    return text.size();
+}
+
+bool is_number_or_v(std::string_view text, bool signed_number) {
+    if (signed_number && text.starts_with("−")) text.remove_prefix(std::string_view("−").size());
+    if (text.empty()) return false;
+    for (const char ch : text) {
+        if ((ch < '0' || ch > '9') && ch != '.' && ch != 'v') return false;
+    }
+    return true;
+}
+
+// A C++ cell expression as people write it:
+//   "-(c.ln(v) / c.ln(10) - 2)" -> "−(ln v ÷ ln 10 − 2)"
+//   "(p10(5) * v) / 133.32"     -> "(10^5 × v) ÷ 133.32"
+std::string readable(std::string_view expression) {
+    constexpr std::string_view kLn = "c.ln(";
+    constexpr std::string_view kPower = "p10(";
+    std::string text;
+    std::size_t i = 0;
+    while (i < expression.size()) {
+        const std::string_view rest = expression.substr(i);
+        const bool ln = rest.starts_with(kLn);
+        if (ln || rest.starts_with(kPower)) {
+            const std::size_t open = i + (ln ? kLn.size() : kPower.size()) - 1;
+            const std::size_t close = closing(expression, open);
+            const std::string argument = readable(expression.substr(open + 1, close - open - 1));
+            text += ln ? "ln" : "10^";
+            if (!is_number_or_v(argument, !ln)) {
+                text += "(" + argument + ")";
+            } else {
+                text += ln ? " " + argument : argument;
+            }
+            i = close + 1;
+            continue;
+        }
+        switch (expression[i]) {
+            case '*': text += "×"; break;
+            case '/': text += "÷"; break;
+            case '-': text += "−"; break;
+            default: text += expression[i]; break;
+        }
+        ++i;
+    }
+    return text;
+}
+
+std::string unit_name(Index category, Index unit) {
+    std::string_view label = unit_label(category, unit);
+    if (label.starts_with(' ')) label.remove_prefix(1);
+    return std::string(label);
+}
+
+std::string_view sign_rule_text(Index category, Index source, Index target) {
+    if (category != category::optics) return {};
+    switch (optics_cell(source, target).sign_rule) {
+        case SignRule::make_non_negative: return "v made non-negative";
+        case SignRule::make_non_positive: return "v made non-positive";
+        case SignRule::none: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string formula_text(Index category, Index source, Index target) {
+    const Cell* cell = cell_of(category, source, target);
+    if (cell == nullptr || cell->same()) return {};
+    return readable(cell->expression);
+}
+
+std::optional<std::string> explain(Index category, Index source, Index target, double v, const Conversion& conversion) {
+    using Outcome = Conversion::Outcome;
+    if (conversion.outcome != Outcome::identity && conversion.outcome != Outcome::stored) return std::nullopt;
+    std::string text = number_to_text(conversion.value) + " " + unit_name(category, target) + "\nfrom " +
+                       number_to_text(v) + " " + unit_name(category, source);
+    if (conversion.outcome == Outcome::identity) return text + ": the same unit, passed through unchanged";
+    if (conversion.corrected) text += ", " + std::string(sign_rule_text(category, source, target));
+    return text + ": " + formula_text(category, source, target);
+}
+
+}  // namespace metrova
