@@ -1,7 +1,7 @@
-// Screen-reader names for the lists. On Linux, Qt names a drop-down list by
-// its current entry and leaves the list's own name to a label relation; the
-// window's lists have no labels beside them, so a list that was given an
-// accessible name is named by it here, its current entry being its value.
+// What screen readers are told beyond Qt's own accessibility: the announcer
+// (announcer.h) is an object of role notification named by its last
+// announcement. Every other control is served by Qt's own interfaces, named
+// in form1_layout.cpp.
 #pragma once
 
 namespace metrova::ui {

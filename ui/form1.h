@@ -30,6 +30,7 @@ class QRadioButton;
 
 namespace metrova::ui {
 
+class Announcer;
 class PictureButton;
 class TextBox;
 class UpDown;
@@ -73,7 +74,12 @@ public:
 private:
     void createControls();
     void connectHandlers();
+    // The end of a user's event: its first run-time error is reported.
     void report(Failure failure);
+    // After a pick in a list the focus is in the value box: say what the
+    // pick chose.
+    void announcePick(const QComboBox* list);
+    void announceSwap();
 
     // The display: renders Answer into Label1 in the chosen notation.
     void Display();
@@ -103,6 +109,7 @@ private:
     QString Initial_value;
     double Answer = 0.0;
 
+    Announcer* announcer_ = nullptr;
     // How Answer was computed, for the result's tooltip; empty until a
     // conversion has given a result.
     QString answerStory_;

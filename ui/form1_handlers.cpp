@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "announcer.h"
 #include "convert.h"
 #include "display.h"
 #include "explain.h"
@@ -97,9 +98,11 @@ void Form1::Display() {
 }
 
 // The tooltip tells how the result was computed; a result wider than the
-// label (1e20 with ten places) leads it, whole.
+// label (1e20 with ten places) leads it, whole. Every result written is
+// announced, also one with the text the label had.
 void Form1::setResult(const QString& text) {
     Label1->setText(text);
+    if (!text.isEmpty()) announcer_->setResult(text + QLatin1Char(' ') + Combo1[1]->currentText().trimmed());
     QString tip = answerStory_.isEmpty() ? text : answerStory_;
     if (!text.isEmpty() && !answerStory_.isEmpty() && !fits(Label1, text)) tip = text + QLatin1Char('\n') + tip;
     Label1->setToolTip(text.isEmpty() ? QString() : tip);
@@ -107,7 +110,7 @@ void Form1::setResult(const QString& text) {
 
 void Form1::Text1_SetFocus() {
     const bool elsewhere = focusWidget() != Text1;
-    Text1->setFocus(Qt::OtherFocusReason);
+    Text1->moveFocusHere();
     if (elsewhere) Text1_GotFocus();
 }
 

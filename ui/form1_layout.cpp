@@ -12,7 +12,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "announcer.h"
 #include "form1.h"
+#include "option_button.h"
 #include "picture_button.h"
 #include "text_box.h"
 #include "up_down.h"
@@ -39,10 +41,15 @@ Control* place(Control* control, const char* name, QRect geometry) {
     return control;
 }
 
-void describe(QWidget* control, const QString& name, const QString& description) {
+// A name says what a control is; a description only what the name lacks.
+void describe(QWidget* control, const QString& name, const QString& description = {}) {
     control->setAccessibleName(name);
     control->setAccessibleDescription(description);
 }
+
+// Qt names a list by its current entry, the way screen readers on Linux
+// expect; what the list is for is its description.
+void describe_list(QComboBox* list, const QString& purpose) { list->setAccessibleDescription(purpose); }
 
 // Only the selected notation button is a tab stop; the arrow keys move
 // between the two.
@@ -85,10 +92,10 @@ void Form1::createControls() {
     Image1 = place(new PictureButton(QStringLiteral(":/metrova/go.svg"), this), "Image1", {200, 168, 70, 79});
     Text1 = place(new TextBox(this), "Text1", {24, 192, 153, 29});
     Label1 = place(new QLabel(this), "Label1", {288, 192, 153, 25});
-    Option1[0] = place(new QRadioButton(QStringLiteral("Decimal"), this), "Option1(0)", {304, 224, 89, 25});
+    Option1[0] = place(new OptionButton(QStringLiteral("Decimal"), this), "Option1(0)", {304, 224, 89, 25});
     Text2 = place(new TextBox(this), "Text2", {408, 224, 25, 27});
     UpDown1 = place(new UpDown(this), "UpDown1", {433, 224, 16, 27});
-    Option1[1] = place(new QRadioButton(QStringLiteral("Scientific"), this), "Option1(1)", {304, 248, 105, 25});
+    Option1[1] = place(new OptionButton(QStringLiteral("Scientific"), this), "Option1(1)", {304, 248, 105, 25});
     Command1[1] = place(new QPushButton(QStringLiteral("Quit"), this), "Command1(1)", {32, 248, 89, 33});
 
     for (QLabel* label : Label2) label->setFont(times(true));
@@ -112,18 +119,22 @@ void Form1::createControls() {
     Label1->setIndent(4);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    describe(Combo2, QStringLiteral("Category"), QStringLiteral("Category"));
-    describe(Combo1[0], QStringLiteral("Source unit"), QStringLiteral("Source unit"));
-    describe(Combo1[1], QStringLiteral("Target unit"), QStringLiteral("Target unit"));
-    describe(Text1, QStringLiteral("Value to convert"), QStringLiteral("Value to convert"));
-    describe(Image1, QStringLiteral("Convert"), QStringLiteral("Convert"));
+    describe_list(Combo2, QStringLiteral("Category"));
+    describe_list(Combo1[0], QStringLiteral("Source unit"));
+    describe_list(Combo1[1], QStringLiteral("Target unit"));
+    describe(Text1, QStringLiteral("Value to convert"));
+    describe(Image1, QStringLiteral("Convert"));
     Label1->setAccessibleDescription(QStringLiteral("Result"));  // its name is its text, the result
-    describe(Text2, QStringLiteral("Decimal places"), QStringLiteral("Decimal places"));
-    describe(UpDown1, QStringLiteral("Decimal places up/down"), QStringLiteral("Decimal places up/down"));
-    describe(Option1[0], QStringLiteral("Decimal"), QStringLiteral("Decimal notation"));
-    describe(Option1[1], QStringLiteral("Scientific"), QStringLiteral("Scientific notation"));
-    describe(Command1[0], QStringLiteral("Swap"), QStringLiteral("Swap units"));
-    describe(Command1[1], QStringLiteral("Quit"), QStringLiteral("Quit"));
+    describe(Text2, QStringLiteral("Decimal places"));
+    describe(UpDown1, QStringLiteral("Decimal places stepper"));
+    describe(Option1[0], QStringLiteral("Decimal"), QStringLiteral("Result with a fixed number of decimal places"));
+    describe(Option1[1], QStringLiteral("Scientific"), QStringLiteral("Result in scientific notation"));
+    describe(Command1[0], QStringLiteral("Swap"), QStringLiteral("Exchange the source and target units"));
+    describe(Command1[1], QStringLiteral("Quit"));
+    // Enter presses a focused button, as Space does (Qt does so only in
+    // dialogs unless asked).
+    for (QPushButton* button : Command1) button->setAutoDefault(true);
+    announcer_ = new Announcer(this);
 
     QWidget* const order[] = {Text1,      Combo1[0],  Combo1[1], Command1[0], Command1[1],
                               Option1[0], Option1[1], Combo2,    Text2};
@@ -131,10 +142,19 @@ void Form1::createControls() {
 }
 
 void Form1::connectHandlers() {
-    connect(Combo2, &QComboBox::activated, this, [this] { report(Combo2_Click()); });
+    connect(Combo2, &QComboBox::activated, this, [this] {
+        report(Combo2_Click());
+        announcePick(Combo2);
+    });
     for (int i = 0; i < 2; ++i) {
-        connect(Combo1[i], &QComboBox::activated, this, [this, i] { report(Combo1_Click(i)); });
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { report(Command1_Click(i)); });
+        connect(Combo1[i], &QComboBox::activated, this, [this, i] {
+            report(Combo1_Click(i));
+            announcePick(Combo1[i]);
+        });
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] {
+            if (i == 0) announceSwap();
+            report(Command1_Click(i));
+        });
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { report(Option1_Click(i)); });
         connect(Option1[i], &QRadioButton::toggled, this,
                 [option = Option1[i]] { follow_selection_with_tab_stop(option); });
@@ -150,11 +170,27 @@ void Form1::connectHandlers() {
 }
 
 void Form1::report(Failure failure) {
+    if (failure != Failure::none) announcer_->dropResult();
     if (failure != Failure::none && reporter_) {
         const std::string_view name = failure_name(failure);
         reporter_(QStringLiteral("Run-time error: ") +
                   QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
 }
+
+namespace {
+
+QString entry(const QComboBox* list) { return list->currentText().trimmed(); }
+
+}  // namespace
+
+void Form1::announcePick(const QComboBox* list) {
+    QString subject = list->accessibleDescription() + QLatin1Char(' ') + entry(list);
+    if (list == Combo2) subject += QStringLiteral(": ") + entry(Combo1[0]) + QStringLiteral(" to ") + entry(Combo1[1]);
+    announcer_->setSubject(subject);
+}
+
+// Said before the swap: the units as they will be afterwards.
+void Form1::announceSwap() { announcer_->setSubject(entry(Combo1[1]) + QStringLiteral(" to ") + entry(Combo1[0])); }
 
 }  // namespace metrova::ui

@@ -31,13 +31,20 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void TextBox::moveFocusHere() {
+    moving_focus_here_ = true;
+    setFocus(Qt::OtherFocusReason);
+    moving_focus_here_ = false;
+}
+
+// A screen reader's grabFocus arrives as Qt::OtherFocusReason and counts like
+// Tab; a focus given back on re-activation or by a closing popup does not.
 void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     const Qt::FocusReason reason = event->reason();
-    const bool by_user =
-        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason;
+    const bool given_back = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
     keep_selection_on_press_ = reason == Qt::MouseFocusReason;
-    if (by_user && got_focus_) got_focus_();
+    if (!given_back && !moving_focus_here_ && got_focus_) got_focus_();
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {

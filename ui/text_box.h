@@ -1,10 +1,11 @@
 // A single-line text box with the two hooks the window's handlers need:
 //   - a key filter that sees each typed character's code (key_code.h) before
 //     the box inserts it and may set it to 0 to refuse the key;
-//   - a got-focus handler, run when the user moves the focus into the box
-//     (Tab, Shift+Tab, a click). The window runs the handler itself when it
-//     moves the focus there; re-activation of the window or a closed popup
-//     or message box runs nothing.
+//   - a got-focus handler, run whenever the focus moves into the box: by
+//     Tab, Shift+Tab, a click, a shortcut, or a screen reader. When the
+//     window moves the focus there (moveFocusHere) it runs the handler
+//     itself. A focus that only comes back, when the window is activated
+//     again or a popup, menu or message box closes, runs nothing.
 // A click that brings the focus into the box keeps the selection that the
 // got-focus handler made instead of placing the caret; later clicks place it.
 // Input methods and drops are off: text reaches the box by typing through
@@ -29,6 +30,9 @@ public:
     void setKeyFilter(KeyFilter filter) { key_filter_ = std::move(filter); }
     void setGotFocusHandler(GotFocus handler) { got_focus_ = std::move(handler); }
 
+    // Takes the focus without running the got-focus handler.
+    void moveFocusHere();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -42,6 +46,7 @@ private:
     GotFocus got_focus_;
     bool keep_selection_on_press_ = false;
     bool press_kept_selection_ = false;
+    bool moving_focus_here_ = false;
 };
 
 }  // namespace metrova::ui
