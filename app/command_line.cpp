@@ -35,7 +35,7 @@ QList<QCommandLineOption> qt_options() {
         listed("platformtheme", "theme", "platform theme"),
         listed("plugin", "plugin", "further generic plugin to load (may be repeated)"),
         listed("display", "display", "X display to open the window on (X11)"),
-        listed("geometry", "geometry", "the window's size and place, WxH+X+Y (X11)"),
+        listed("geometry", "geometry", "the window's place, WxH+X+Y (X11)"),
         listed("qwindowgeometry", "geometry", "the same as -geometry, on every window system"),
         listed("qwindowtitle", "title", "the window's title"),
         listed("qwindowicon", "icon", "the window's icon"),
