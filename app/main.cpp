@@ -1,12 +1,14 @@
-// Metrova's entry: the application, the window, its load handler, the event
-// loop. The program takes no arguments of its own.
+// Metrova's entry: the command line, the application, the window, its load
+// handler, the event loop.
 #include <QApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
 #include <tuple>
 
 #include "accessibility.h"
+#include "command_line.h"
 #include "fonts.h"
 #include "form1.h"
 
@@ -39,10 +41,32 @@ void start_up_messages(QtMsgType type, const QMessageLogContext& /*context*/, co
     std::_Exit(1);
 }
 
+// Help or version text lost on the way (a full disk) is a failure, not a success.
+int print(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    if (std::fflush(stdout) == 0) return 0;
+    std::perror("metrova: cannot write the output");
+    return 1;
+}
+
+QStringList arguments_of(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!has_display()) {
+    using Action = metrova::app::CommandLine::Action;
+    const metrova::app::CommandLine command_line = metrova::app::read_command_line(arguments_of(argc, argv));
+    switch (command_line.action) {
+        case Action::show_help:
+        case Action::show_version: return print(command_line.output);
+        case Action::refuse: std::fputs(command_line.output.toLocal8Bit().constData(), stderr); return 2;
+        case Action::open_window: break;
+    }
+    if (!command_line.names_display && !has_display()) {
         std::fputs("metrova: no display to open the window on (DISPLAY is not set)\n", stderr);
         return 1;
     }
