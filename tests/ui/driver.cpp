@@ -4,13 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
 namespace metrova::ui::test {
 
-Window::Window() : form_(std::make_unique<Form1>()) {
-    form_->setReporter([this](const QString& message) { messages_ << message; });
+Window::Window(Reporting reporting) : form_(std::make_unique<Form1>()) {
+    if (reporting == Reporting::recorded) form_->setReporter([this](const QString& message) { messages_ << message; });
     form_->Form_Load();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
 }
@@ -88,6 +89,17 @@ QStringList Window::items(QComboBox* list) const {
     QStringList entries;
     for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
     return entries;
+}
+
+int run_event_loop(std::chrono::milliseconds limit) {
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [limit] {
+        ADD_FAILURE() << "the event loop was still running after " << limit.count() << " ms";
+        QCoreApplication::exit(kHungLoop);
+    });
+    watchdog.start(limit);
+    return QApplication::exec();
 }
 
 QStringList labels_of(Index category) {

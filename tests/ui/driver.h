@@ -1,6 +1,7 @@
 // Drives a fresh Form1 the way a user does: real key and mouse events on the
 // real widgets, controls found by their object names. Run-time errors are
-// caught by a reporter that records the messages instead of a modal box.
+// caught by a reporter that records the messages instead of a modal box,
+// unless a test asks for the box the user sees.
 #pragma once
 
 #include <QComboBox>
@@ -11,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <memory>
 
 #include "form1.h"
@@ -28,7 +31,9 @@ namespace metrova::ui::test {
 
 class Window {
 public:
-    Window();
+    enum class Reporting : std::uint8_t { recorded, message_box };
+
+    explicit Window(Reporting reporting = Reporting::recorded);
 
     Form1& form() { return *form_; }
     [[nodiscard]] const QStringList& messages() const { return messages_; }
@@ -79,5 +84,11 @@ private:
 
 // "3" -> " Length" etc.: the labels of a category, as a list's entries.
 QStringList labels_of(Index category);
+
+// Runs the event loop as the program does and returns its exit status; a
+// loop still running after `limit` is ended with kHungLoop (and a failure),
+// so that a broken Quit fails the test instead of hanging it.
+inline constexpr int kHungLoop = 99;
+int run_event_loop(std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 }  // namespace metrova::ui::test

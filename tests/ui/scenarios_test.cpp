@@ -1,6 +1,7 @@
 // Handler chains end to end: start-up, category and unit selection, the GO
 // picture, swap, quit, and run-time errors in the middle of each.
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -216,6 +217,35 @@ TEST(RunTimeErrors, ANumberTooLargeToReadIsReportedOnce) {
     EXPECT_TRUE(w.focusedAndSelected(w.value()));  // Enter's focus handler still ran
 }
 
+// What the user sees: a modal box titled "Metrova" with the error, once the
+// key press has been handled; Enter closes it and the window goes on.
+TEST(RunTimeErrors, TheUserSeesTheErrorInAModalBox) {
+    Window w(Window::Reporting::message_box);
+    w.type("5");
+    w.press(Qt::Key_Return);
+    const QString shown = w.result()->text();
+    w.type("1e999");
+    QStringList seen;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        seen << box->windowTitle() << box->text() << (box->icon() == QMessageBox::Critical ? "critical" : "other");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    look.start(10);
+    w.press(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !seen.isEmpty() && QApplication::activeModalWidget() == nullptr; }));
+    look.stop();
+    EXPECT_EQ(seen, (QStringList{"Metrova", "Run-time error: Overflow", "critical"}));
+    EXPECT_EQ(w.result()->text(), shown);
+    w.form().activateWindow();  // as the window manager does when the box is gone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
+    EXPECT_EQ(w.focus(), w.value());
+    w.type("7");  // the value box takes keys again
+    EXPECT_EQ(w.value()->text(), "7");
+}
+
 TEST(RunTimeErrors, TheLogarithmOfZeroIsAnInvalidArgument) {
     Window w;
     w.type("0");
@@ -290,14 +320,14 @@ TEST(Ending, QuitEndsTheEventLoopWithStatusZero) {
     Window w;
     w.type("12");
     QTimer::singleShot(0, [&w] { w.click(w.quit()); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(run_event_loop(), 0);
     EXPECT_FALSE(w.form().isVisible());
 }
 
 TEST(Ending, ClosingTheWindowEndsTheEventLoop) {
     Window w;
     QTimer::singleShot(0, [&w] { w.form().close(); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(run_event_loop(), 0);
 }
 
 }  // namespace

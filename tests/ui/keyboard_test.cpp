@@ -1,0 +1,200 @@
+// The keyboard and assistive technology as users meet them: focus that a
+// screen reader moves, the notation buttons' arrow keys, Enter on a focused
+// button, and what is announced to screen readers, counted at Qt's
+// accessibility boundary.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "driver.h"
+
+namespace metrova::ui::test {
+namespace {
+
+// A screen reader's grabFocus reaches Qt as this action.
+void focus_as_screen_reader(QWidget* control) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(iface, nullptr);
+    ASSERT_NE(iface->actionInterface(), nullptr);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+}
+
+TEST(AssistiveFocus, AScreenReaderMovingTheFocusRunsTheFocusHandlers) {
+    Window w;
+    w.type("12");
+    w.press(Qt::Key_Tab);
+    ASSERT_EQ(w.focus(), w.source());
+    focus_as_screen_reader(w.value());
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    w.type("34");
+    w.press(Qt::Key_Escape);  // back to what the box held when the focus arrived
+    EXPECT_EQ(w.value()->text(), "12");
+
+    w.places()->setFocus(Qt::OtherFocusReason);  // as a shortcut or an assistive tool would
+    EXPECT_TRUE(w.focusedAndSelected(w.places()));
+}
+
+// A focus that only comes back runs nothing: the caret the user placed stays.
+TEST(AssistiveFocus, AFocusThatOnlyComesBackRunsNothing) {
+    Window w;
+    w.type("123");
+    w.press(Qt::Key_Left);
+    ASSERT_FALSE(w.value()->hasSelectedText());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    w.form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
+    EXPECT_EQ(w.focus(), w.value());
+    EXPECT_FALSE(w.value()->hasSelectedText());
+    EXPECT_EQ(w.value()->cursorPosition(), 2);
+    w.press(Qt::Key_Escape);
+    EXPECT_EQ(w.value()->text(), "");  // the focus handler last ran at start-up
+}
+
+TEST(NotationKeys, AnArrowKeyEndsLikeAClickInTheValueBox) {
+    Window w;
+    w.pick(w.category(), " Length");
+    w.pick(w.source(), " meter(m)");
+    w.type("1234.5");
+    w.press(Qt::Key_Return);
+    w.decimal()->setFocus(Qt::TabFocusReason);
+    w.press(Qt::Key_Down);
+    EXPECT_TRUE(w.scientific()->isChecked());
+    EXPECT_EQ(w.result()->text(), "1.23E+03");
+    EXPECT_FALSE(w.places()->isVisible());
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    w.type("5");  // the next digits go to the value box
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.result()->text(), "5.00E+00");
+
+    w.scientific()->setFocus(Qt::TabFocusReason);
+    w.press(Qt::Key_Left);
+    EXPECT_TRUE(w.decimal()->isChecked());
+    EXPECT_EQ(w.result()->text(), "5.000");
+    EXPECT_TRUE(w.places()->isVisible());
+    EXPECT_TRUE(w.focusedAndSelected(w.value()));
+}
+
+// With an empty value box a click converts nothing and leaves the focus on
+// the button it chose; so does the arrow key.
+TEST(NotationKeys, WithAnEmptyValueBoxTheFocusStaysOnTheChosenButton) {
+    Window w;
+    w.decimal()->setFocus(Qt::TabFocusReason);
+    w.press(Qt::Key_Right);
+    EXPECT_TRUE(w.scientific()->isChecked());
+    EXPECT_EQ(w.focus(), w.scientific());
+    w.press(Qt::Key_Down);  // no button after the last
+    EXPECT_TRUE(w.scientific()->isChecked());
+    w.press(Qt::Key_Up);
+    EXPECT_TRUE(w.decimal()->isChecked());
+    EXPECT_EQ(w.focus(), w.decimal());
+}
+
+TEST(ButtonKeys, EnterAndKeypadEnterPressAFocusedButtonAsSpaceDoes) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } presses[] = {
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, Qt::NoModifier}};
+    for (const auto& p : presses) {
+        SCOPED_TRACE(QKeySequence(p.key).toString().toStdString());
+        Window w;
+        w.pick(w.category(), " Length");
+        w.type("2");
+        for (int i = 0; i < 3; ++i) w.press(Qt::Key_Tab);
+        ASSERT_EQ(w.focus(), w.swap());
+        if (p.key == Qt::Key_Space) {
+            QTest::keyClick(w.swap(), p.key, p.modifiers);
+        } else {
+            w.press(p.key, p.modifiers);
+        }
+        EXPECT_EQ(w.source()->currentText(), " meter(m)");
+        EXPECT_EQ(w.target()->currentText(), " centimeter(cm)");
+        EXPECT_EQ(w.result()->text(), "200.000");
+        EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    }
+}
+
+TEST(ButtonKeys, EnterOnQuitEndsTheProgram) {
+    Window w;
+    for (int i = 0; i < 4; ++i) w.press(Qt::Key_Tab);
+    ASSERT_EQ(w.focus(), w.quit());
+    QTimer::singleShot(0, [&w] { w.press(Qt::Key_Return); });
+    EXPECT_EQ(run_event_loop(), 0);
+    EXPECT_FALSE(w.form().isVisible());
+}
+
+// What a screen reader speaks: each time an object of role notification
+// shows, its name. Heard watches every widget that shows (Qt's bridge turns
+// that into the object's "showing" state) and asks Qt's accessibility for its
+// role and name, as the bridge does.
+class Heard : public QObject {
+public:
+    Heard() { QApplication::instance()->installEventFilter(this); }
+
+    // What was announced since the last call, once the pending events ran.
+    QStringList take() {
+        QTest::qWait(20);
+        return std::exchange(said_, {});
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
+            if (iface != nullptr && iface->role() == QAccessible::Notification) {
+                said_ << iface->text(QAccessible::Name);
+            }
+        }
+        return false;
+    }
+
+private:
+    QStringList said_;
+};
+
+TEST(Announcements, EachResultIsSaidOnceWithItsUnit) {
+    Window w;
+    Heard heard;
+    w.type("2");
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(heard.take(), QStringList{"-16.990 Decibel (dB)"});
+    w.press(Qt::Key_Return);  // the same text again is a result again
+    EXPECT_EQ(heard.take(), QStringList{"-16.990 Decibel (dB)"});
+    w.click(w.swap());  // four conversions, one result heard
+    EXPECT_EQ(heard.take(), QStringList{"Decibel (dB) to Percent (%). 63.096 Percent (%)"});
+    w.spinUp();  // the box's change and the arrow both render
+    EXPECT_EQ(heard.take(), QStringList{"63.0957 Percent (%)"});
+}
+
+TEST(Announcements, APickNamesItsListAndEntryThenTheResult) {
+    Window w;
+    Heard heard;
+    w.press(Qt::Key_Tab);
+    w.press(Qt::Key_Down);  // the source list, closed
+    EXPECT_EQ(w.source()->currentText(), " Decibel (dB)");
+    EXPECT_EQ(w.focus(), w.value());
+    EXPECT_EQ(heard.take(), QStringList{"Source unit Decibel (dB)"});  // nothing to convert
+    w.type("2");
+    w.pick(w.category(), " Length");
+    EXPECT_EQ(heard.take(), QStringList{"Category Length: centimeter(cm) to meter(m). 0.020 meter(m)"});
+}
+
+TEST(Announcements, AnErrorOrAnUnusablePlacesValueSaysNoResult) {
+    Window w;
+    Heard heard;
+    w.type("1e999");
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(heard.take(), QStringList{});
+    w.places()->setText(QStringLiteral("11"));
+    w.value()->setText(QStringLiteral("5"));
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(heard.take(), QStringList{});
+}
+
+}  // namespace
+}  // namespace metrova::ui::test
