@@ -1,5 +1,6 @@
 #include "explain.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "number_format.h"
@@ -28,11 +29,8 @@ std::size_t closing(std::string_view text, std::size_t open) {
 
 bool is_number_or_v(std::string_view text, bool signed_number) {
     if (signed_number && text.starts_with("−")) text.remove_prefix(std::string_view("−").size());
-    if (text.empty()) return false;
-    for (const char ch : text) {
-        if ((ch < '0' || ch > '9') && ch != '.' && ch != 'v') return false;
-    }
-    return true;
+    return !text.empty() &&
+           std::ranges::all_of(text, [](char ch) { return (ch >= '0' && ch <= '9') || ch == '.' || ch == 'v'; });
 }
 
 // A C++ cell expression as people write it:
