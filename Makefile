@@ -10,10 +10,11 @@
 #   make package         the Debian package build/metrova_<version>_<arch>.deb
 #   make install-check   install into a temporary prefix, validate, package, lintian
 #   make package-proof   install the package in a clean Debian 12 root and open its window
+#   make source-build-proof  build and test the source as a user would in a clean Debian 12 root
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build build-with-bench test-sanitize fuzz bench ci-legs package package-proof \
+.PHONY: run test build build-with-bench test-sanitize fuzz bench ci-legs package package-proof source-build-proof \
 	install-check lint format-check clean
 
 build:
@@ -82,6 +83,11 @@ package: build
 # Installs the package in a throw-away Debian 12 root and opens its window.
 package-proof: package
 	scripts/package-proof
+
+# Builds and tests a clean checkout with the plain CMake commands in a
+# throw-away Debian 12 root that has only what install-deps build names.
+source-build-proof:
+	scripts/source-build-proof
 
 install-check: build
 	@scripts/install-deps package
