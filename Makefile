@@ -6,13 +6,16 @@
 #   make lint            clang-tidy and cppcheck, no finding allowed
 #   make fuzz            the core's libFuzzer target, FUZZ_SECONDS long
 #   make bench           the benchmarks
+#   make ci-legs         the CI legs: clang, x86-64-v3, link-time optimisation, Debug
 #   make package         the Debian package build/metrova_<version>_<arch>.deb
 #   make install-check   install into a temporary prefix, validate, package, lintian
 #   make package-proof   install the package in a clean Debian 12 root and open its window
+#   make source-build-proof  build and test the source as a user would in a clean Debian 12 root
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test build test-sanitize fuzz bench package package-proof install-check lint format-check clean
+.PHONY: run test build build-with-bench test-sanitize fuzz bench ci-legs package package-proof source-build-proof \
+	install-check lint format-check clean
 
 build:
 	@scripts/install-deps build
@@ -32,8 +35,9 @@ format-check:
 	@scripts/install-deps lint
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
-# clang-tidy (.clang-tidy) and cppcheck over the whole tree, no finding allowed.
-lint: build
+# clang-tidy (.clang-tidy) and cppcheck over the whole tree, no finding allowed;
+# the benchmarks are built so that clang-tidy sees them too.
+lint: build-with-bench
 	@scripts/install-deps lint
 	run-clang-tidy -p build -quiet -j $$(nproc) '$(CURDIR)/(core|ui|app|tests|bench|tools)/' > build/clang-tidy.log 2>&1 \
 		|| { grep -E 'warning:|error:' build/clang-tidy.log; echo "clang-tidy: findings above (build/clang-tidy.log)"; exit 1; }
@@ -56,9 +60,21 @@ fuzz:
 	build-fuzz/fuzz/metrova_core_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		build-fuzz/corpus fuzz/seeds
 
-bench: build
+# build/ with the benchmarks asked for: the default build leaves them out
+# while Google Benchmark is missing.
+build-with-bench:
+	@scripts/install-deps build bench
+	@test -f build/CMakeCache.txt || cmake --preset default
+	cmake -S . -B build -DMETROVA_BUILD_BENCH=ON
+	cmake --build --preset default
+
+bench: build-with-bench
 	build/bench/metrova_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build/bench/metrova_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# One leg after another, each in its own build-<leg>/ (scripts/ci-legs).
+ci-legs:
+	scripts/ci-legs
 
 package: build
 	@scripts/install-deps package
@@ -68,9 +84,14 @@ package: build
 package-proof: package
 	scripts/package-proof
 
+# Builds and tests a clean checkout with the plain CMake commands in a
+# throw-away Debian 12 root that has only what install-deps build names.
+source-build-proof:
+	scripts/source-build-proof
+
 install-check: build
 	@scripts/install-deps package
 	scripts/install-check build
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-fuzz build-clang build-fma build-lto build-debug

@@ -167,6 +167,25 @@ TEST(Convert, StoresTheExactDoubleOfEachChain) {
     }
 }
 
+// v * 1.8 + 32 fused into one multiply-add rounds once and misses these bits: they catch a lost -ffp-contract=off.
+const struct {
+    double v;
+    double expected;
+} kUnfusedFahrenheit[] = {
+    {-12.3456, 0x1.38e4b87bdcf04p+3}, {8.27, 0x1.7716872b020c4p+5},   {5.9, 0x1.54f5c28f5c29p+5},
+    {9.1, 0x1.830a3d70a3d7p+5},       {-30.3, -0x1.68a3d70a3d70ap+4}, {-17.7, 0x1.1eb851eb852p-3},
+    {-17.78, -0x1.0624dd2f1cp-8},
+};
+
+TEST(Convert, CentigradeToFahrenheitRoundsTheProductBeforeAddingThirtyTwo) {
+    for (const auto& c : kUnfusedFahrenheit) {
+        SCOPED_TRACE(test::describe(c.v));
+        const Conversion r = convert(category::temperature, 0, 1, c.v);
+        ASSERT_EQ(r.outcome, Outcome::stored);
+        EXPECT_SAME_BITS(r.value, c.expected);
+    }
+}
+
 // "-0.30103" has five significant digits.
 int significant_digits(std::string_view text) {
     int count = 0;
