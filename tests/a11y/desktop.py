@@ -517,9 +517,11 @@ class Desktop:
         self._note("program ready, its window has the keyboard")
 
     def _focus_window(self) -> bool:
-        self._run(["xdotool", "windowfocus", "--sync", self.window], 5)
-        focus = self._run(["xdotool", "getwindowfocus"], 5).stdout.strip()
-        return focus == self.window
+        try:
+            self._run(["xdotool", "windowfocus", "--sync", self.window], 5)
+            return self._run(["xdotool", "getwindowfocus"], 5).stdout.strip() == self.window
+        except HarnessError:  # --sync waited in vain; try again
+            return False
 
     # --- acting -----------------------------------------------------------
 

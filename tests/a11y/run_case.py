@@ -78,6 +78,7 @@ def run(case: Case, binary: str, limit: float, keep: bool) -> int:
         for signum in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
             signal.signal(signum, signal.SIG_IGN)  # let the clean-up finish
         signal.alarm(0)
+        program_output = desktop.log_of("metrova")
         desktop.close()
 
     spoken = desktop.heard
@@ -90,6 +91,8 @@ def run(case: Case, binary: str, limit: float, keep: bool) -> int:
             by_step.setdefault(number, []).append(problem)
         _print_transcript(heard, after, by_step)
     seconds = time.monotonic() - began
+    if program_output and (error or problems):
+        print("The program's output:\n" + program_output)
     if desktop.slow_settles:
         print(f"note: {desktop.slow_settles} action(s) did not settle within {Desktop.most:.0f} s")
     if error:
