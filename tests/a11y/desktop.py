@@ -16,7 +16,6 @@ display and both buses live in one temporary directory.
 from __future__ import annotations
 
 import collections
-import ctypes
 import os
 import re
 import select
@@ -29,12 +28,11 @@ from dataclasses import dataclass
 from datetime import datetime
 from pathlib import Path
 
+from processes import activity, alive, become_subreaper, descendants, die_with_harness, guard, marked, send, zombie
+
 BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 TOOLS = ("orca", "Xvfb", "xdotool", "dbus-daemon", "dbus-send")
 
-PR_SET_PDEATHSIG = 1
-PR_SET_CHILD_SUBREAPER = 36
-_libc = ctypes.CDLL(None, use_errno=True)
 
 # Variables of the caller's session that would lead a process to the real
 # desktop, its buses or its screen reader instead of the private ones.
@@ -139,105 +137,6 @@ def parse_speech(log: str) -> list[Utterance]:
     return spoken
 
 
-def _descendants(root: int) -> list[int]:
-    """Every living process below root, parents before their children."""
-    children = collections.defaultdict(list)
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            stat = Path(f"/proc/{entry}/stat").read_text()
-        except OSError:
-            continue
-        ppid = int(stat.rsplit(")", 1)[1].split()[1])
-        children[ppid].append(int(entry))
-    found, queue = [], collections.deque(children[root])
-    while queue:
-        pid = queue.popleft()
-        found.append(pid)
-        queue.extend(children[pid])
-    return found
-
-
-def _marked(run: str) -> list[int]:
-    """The processes whose environment names this run."""
-    mark = f"\0METROVA_A11Y_RUN={run}\0".encode()
-    found = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit() or int(entry) == os.getpid():
-            continue
-        try:
-            environ = b"\0" + Path(f"/proc/{entry}/environ").read_bytes()
-        except OSError:
-            continue
-        if mark in environ:
-            found.append(int(entry))
-    return found
-
-
-def _guard(told: int, run: str, keep: bool) -> None:
-    """The guardian's life: waits until the harness has closed its end of
-    the pipe told; unless the harness wrote "done" first (it had cleaned up
-    itself), kills every process of the run and removes its directory."""
-    quiet = os.open(os.devnull, os.O_RDWR)
-    for standard in (0, 1, 2):
-        os.dup2(quiet, standard)
-    os.closerange(3, told)
-    os.closerange(told + 1, os.sysconf("SC_OPEN_MAX"))
-    for signum in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
-        signal.signal(signum, signal.SIG_IGN)
-    message = b""
-    while chunk := os.read(told, 16):
-        message += chunk
-    if message != b"done":
-        for pid in _marked(run):
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        if not keep:
-            shutil.rmtree(run, ignore_errors=True)
-
-
-def _activity(pids: list[int]) -> tuple[int, set[int]]:
-    """CPU nanoseconds used so far by all threads of pids, and the threads
-    that are running or waiting for a CPU right now."""
-    used, running = 0, set()
-    for pid in pids:
-        try:
-            tasks = os.listdir(f"/proc/{pid}/task")
-        except OSError:
-            continue
-        for tid in tasks:
-            base = f"/proc/{pid}/task/{tid}"
-            try:
-                state = Path(f"{base}/stat").read_text().rsplit(")", 1)[1].split()
-            except OSError:
-                continue
-            if state[0] == "R":
-                running.add(int(tid))
-            try:
-                used += int(Path(f"{base}/schedstat").read_text().split()[0])
-            except (OSError, ValueError, IndexError):
-                # Kernels without scheduler statistics: user and system time,
-                # in clock ticks.
-                used += (int(state[11]) + int(state[12])) * (1_000_000_000 // os.sysconf("SC_CLK_TCK"))
-    return used, running
-
-
-def _signal(pid: int, signum: int) -> None:
-    try:
-        os.kill(pid, signum)
-    except ProcessLookupError:
-        pass
-
-
-def _die_with_harness() -> None:
-    # Runs in the child between fork and exec: a harness killed outright
-    # (SIGKILL, a CI runner's timeout) takes this child with it.
-    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL, 0, 0, 0)
-
-
 class Desktop:
     """The private desktop with Orca and the program: start(), press() and
     type(), stop_orca() for what was said, and close(), always.
@@ -324,7 +223,7 @@ class Desktop:
         with open(self.dir / f"{name}.log", "wb") as log:
             proc = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                                     env=env or self.env, pass_fds=pass_fds, start_new_session=True,
-                                    preexec_fn=_die_with_harness, cwd=self.dir)
+                                    preexec_fn=die_with_harness, cwd=self.dir)
         self.procs[name] = proc
         return proc
 
@@ -380,7 +279,7 @@ class Desktop:
         try:
             return subprocess.run(argv, env=env or self.env, stdin=subprocess.DEVNULL, capture_output=True,
                                   text=True, timeout=max(0.5, self.deadline.bound(limit)),
-                                  preexec_fn=_die_with_harness)
+                                  preexec_fn=die_with_harness)
         except subprocess.TimeoutExpired as timeout:
             raise HarnessError(f"{argv[0]} did not finish within {timeout.timeout:.0f} s: {' '.join(argv)}") from None
 
@@ -397,7 +296,7 @@ class Desktop:
         # Daemons orphaned on the way (the accessibility bus when its
         # launcher ends first) become the harness's children, still found
         # and reaped by close().
-        _libc.prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+        become_subreaper()
         self._start_display()
         self._start_session_bus()
         self._start_accessibility_bus()
@@ -416,7 +315,7 @@ class Desktop:
             try:
                 os.setsid()
                 if os.fork() == 0:
-                    _guard(told, str(self.dir), self.keep)
+                    guard(told, str(self.dir), self.keep)
             finally:
                 os._exit(0)
         os.close(told)
@@ -492,7 +391,7 @@ class Desktop:
         search = subprocess.Popen(["xdotool", "search", "--sync", "--all", "--onlyvisible", "--pid", str(program.pid),
                                    "--name", "Metrova"], env=self.env, stdin=subprocess.DEVNULL,
                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                                  preexec_fn=_die_with_harness)
+                                  preexec_fn=die_with_harness)
         try:
             self._wait_until(lambda: search.poll() is not None, "the program's window", 60, watch=("metrova",))
         finally:
@@ -529,14 +428,14 @@ class Desktop:
         """Waits until the program and Orca have finished reacting."""
         time.sleep(self.deadline.bound(self.least))
         wait = Deadline(self.deadline.bound(self.most))
-        pids = _descendants(os.getpid())
-        used, running = _activity(pids)
+        pids = descendants(os.getpid())
+        used, running = activity(pids)
         history = collections.deque([(time.monotonic(), used)])
         quiet_since = time.monotonic()
         while wait.left() > 0:
             time.sleep(self.sample)
             now = time.monotonic()
-            now_used, now_running = _activity(pids)
+            now_used, now_running = activity(pids)
             history.append((now, now_used))
             while len(history) > 2 and now - history[1][0] >= self.quiet:
                 history.popleft()
@@ -608,20 +507,20 @@ class Desktop:
         the rest; SIGKILL for what has not ended after 5 s."""
         def ours() -> list[int]:
             first = [self.procs[name].pid for name in ("metrova", "orca") if name in self.procs]
-            found = set(_descendants(os.getpid())) | set(_marked(str(self.dir)))
+            found = set(descendants(os.getpid())) | set(marked(str(self.dir)))
             return [pid for pid in first if pid in found] + sorted(found - set(first))
 
         pids = ours()
         for pid in pids:
-            _signal(pid, signal.SIGTERM)
+            send(pid, signal.SIGTERM)
         until = time.monotonic() + 5
         while time.monotonic() < until:
             self._reap()
-            if not any(self._alive(pid) for pid in pids):
+            if not any(alive(pid) for pid in pids):
                 break
             time.sleep(0.05)
         for pid in ours():
-            _signal(pid, signal.SIGKILL)
+            send(pid, signal.SIGKILL)
         for proc in self.procs.values():
             try:
                 proc.wait(timeout=5)
@@ -641,26 +540,11 @@ class Desktop:
         # Orphans adopted by this subreaper are reaped here, the processes
         # started through Popen by Popen.
         started = {proc.pid for proc in self.procs.values()}
-        for pid in _descendants(os.getpid()):
-            if pid not in started and self._zombie(pid):
+        for pid in descendants(os.getpid()):
+            if pid not in started and zombie(pid):
                 try:
                     os.waitpid(pid, os.WNOHANG)
                 except ChildProcessError:
                     pass
         for proc in self.procs.values():
             proc.poll()
-
-    @staticmethod
-    def _zombie(pid: int) -> bool:
-        try:
-            return Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()[0] == "Z"
-        except OSError:
-            return False
-
-    @staticmethod
-    def _alive(pid: int) -> bool:
-        try:
-            state = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()[0]
-        except OSError:
-            return False
-        return state != "Z"
