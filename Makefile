@@ -28,6 +28,7 @@ run: build
 	build/app/metrova
 
 test: build format-check
+	@scripts/install-deps a11y
 	ctest --preset default
 
 # Every source file matches .clang-format.
