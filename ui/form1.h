@@ -80,6 +80,7 @@ private:
     // pick chose.
     void announcePick(const QComboBox* list);
     void announceSwap();
+    void announceNotation(const QRadioButton* button);
 
     // The display: renders Answer into Label1 in the chosen notation.
     void Display();

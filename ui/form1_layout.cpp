@@ -155,7 +155,10 @@ void Form1::connectHandlers() {
             if (i == 0) announceSwap();
             report(Command1_Click(i));
         });
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { report(Option1_Click(i)); });
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] {
+            report(Option1_Click(i));
+            announceNotation(Option1[i]);
+        });
         connect(Option1[i], &QRadioButton::toggled, this,
                 [option = Option1[i]] { follow_selection_with_tab_stop(option); });
     }
@@ -188,6 +191,12 @@ void Form1::announcePick(const QComboBox* list) {
     QString subject = list->accessibleDescription() + QLatin1Char(' ') + entry(list);
     if (list == Combo2) subject += QStringLiteral(": ") + entry(Combo1[0]) + QStringLiteral(" to ") + entry(Combo1[1]);
     announcer_->setSubject(subject);
+}
+
+// A button that kept the focus is read by the screen reader itself; one
+// that lost it to the value box is not.
+void Form1::announceNotation(const QRadioButton* button) {
+    if (focusWidget() != button) announcer_->setSubject(button->accessibleName() + QStringLiteral(" notation"));
 }
 
 // Said before the swap: the units as they will be afterwards.

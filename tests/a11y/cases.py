@@ -21,7 +21,7 @@ CASES = (
          Step("Tab", said("Decibel (dB) combo box", "Target unit")),
          Step("Tab", said("Swap push button", "Exchange the source and target units")),
          Step("Tab", said("Quit push button")),
-         Step("Tab", said("Decimal", "selected radio button")),
+         Step("Tab", said("Decimal", "selected radio button", "Result with a fixed number of decimal places")),
          Step("Tab", said("Optics combo box", "Category")),
          Step("Tab", said("Decimal places text")),
          Step("Tab", said(VALUE_BOX))),
@@ -49,14 +49,14 @@ CASES = (
          Step("Return"),
          Step("Tab Tab Tab", said("Swap push button")),
          # Decibel to Percent takes +2 dB as -2 dB: 63.096 %.
-         Step("space", once("notification 63.096 Percent (%)"), once("notification"))),
+         Step("space", once("notification Decibel (dB) to Percent (%) 63.096 Percent (%)"), once("notification"))),
 
     Case("swap_enter",
          "Enter on Swap presses it as Space does: the swapped result is announced, once",
          Step("type 2"),
          Step("Return"),
          Step("Tab Tab Tab", said("Swap push button")),
-         Step("Return", once("notification 63.096 Percent (%)"), once("notification"))),
+         Step("Return", once("notification Decibel (dB) to Percent (%) 63.096 Percent (%)"), once("notification"))),
 
     Case("notation_down",
          "Down on the Decimal button selects Scientific, announces the result in scientific notation and "
@@ -64,7 +64,7 @@ CASES = (
          Step("type 2"),
          Step("Return"),
          Step("Tab Tab Tab Tab Tab", said("Decimal", "selected radio button")),
-         Step("Down", said("Scientific"), once("notification -1.70E+01 Decibel (dB)"), once("notification")),
+         Step("Down", once("notification Scientific notation -1.70E+01 Decibel (dB)"), once("notification")),
          # Typed into the value box, whose text the focus selected: 5 % is -13.010 dB.
          Step("type 5"),
          Step("Return", once("notification -1.30E+01 Decibel (dB)"), once("notification"))),

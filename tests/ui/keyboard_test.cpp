@@ -182,6 +182,11 @@ TEST(Announcements, APickNamesItsListAndEntryThenTheResult) {
     w.type("2");
     w.pick(w.category(), " Length");
     EXPECT_EQ(heard.take(), QStringList{"Category Length: centimeter(cm) to meter(m). 0.020 meter(m)"});
+    w.click(w.scientific());  // the focus goes on to the value box
+    EXPECT_EQ(heard.take(), QStringList{"Scientific notation. 2.00E-02 meter(m)"});
+    w.value()->clear();
+    w.click(w.decimal());  // the button keeps the focus and is read as such
+    EXPECT_EQ(heard.take(), QStringList{});
 }
 
 TEST(Announcements, AnErrorOrAnUnusablePlacesValueSaysNoResult) {
