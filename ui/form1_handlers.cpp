@@ -1,5 +1,6 @@
 // Form1's event handlers, in the order of a run: start-up, the GO action and
-// its display, selection, value entry, precision and notation, swap and quit.
+// its display, selection, value entry, precision and notation, swap and quit,
+// and what a screen reader hears of an action besides its result.
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -43,6 +44,9 @@ void clear_list(QComboBox* list) {
 }
 
 Index list_index(const QComboBox* list) { return static_cast<Index>(list->currentIndex()); }
+
+// A list's current entry as people read it, without the label's blank.
+QString entry(const QComboBox* list) { return list->currentText().trimmed(); }
 
 bool fits(const QLabel* label, const QString& text) {
     const int room = label->contentsRect().width() - 2 * std::max(label->indent(), 0);
@@ -102,10 +106,16 @@ void Form1::Display() {
 // announced, also one with the text the label had.
 void Form1::setResult(const QString& text) {
     Label1->setText(text);
-    if (!text.isEmpty()) announcer_->setResult(text + QLatin1Char(' ') + Combo1[1]->currentText().trimmed());
-    QString tip = answerStory_.isEmpty() ? text : answerStory_;
-    if (!text.isEmpty() && !answerStory_.isEmpty() && !fits(Label1, text)) tip = text + QLatin1Char('\n') + tip;
-    Label1->setToolTip(text.isEmpty() ? QString() : tip);
+    QString tip;
+    if (!text.isEmpty()) {
+        announcer_->setResult(text + QLatin1Char(' ') + entry(Combo1[1]));
+        if (answerStory_.isEmpty()) {
+            tip = text;
+        } else {
+            tip = fits(Label1, text) ? answerStory_ : text + QLatin1Char('\n') + answerStory_;
+        }
+    }
+    Label1->setToolTip(tip);
 }
 
 void Form1::Text1_SetFocus() {
@@ -261,5 +271,21 @@ Failure Form1::Swap() {
     failure = first_of(failure, selectByIndex(Combo1[0], t));
     return failure;
 }
+
+// What the screen reader hears of the user's action besides its result.
+void Form1::announcePick(const QComboBox* list) {
+    QString subject = list->accessibleDescription() + QLatin1Char(' ') + entry(list);
+    if (list == Combo2) subject += QStringLiteral(": ") + entry(Combo1[0]) + QStringLiteral(" to ") + entry(Combo1[1]);
+    announcer_->setSubject(subject);
+}
+
+// A button that kept the focus is read by the screen reader itself; one
+// that lost it to the value box is not.
+void Form1::announceNotation(const QRadioButton* button) {
+    if (focusWidget() != button) announcer_->setSubject(button->accessibleName() + QStringLiteral(" notation"));
+}
+
+// Said before the swap: the units as they will be afterwards.
+void Form1::announceSwap() { announcer_->setSubject(entry(Combo1[1]) + QStringLiteral(" to ") + entry(Combo1[0])); }
 
 }  // namespace metrova::ui

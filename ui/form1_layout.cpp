@@ -181,25 +181,4 @@ void Form1::report(Failure failure) {
     }
 }
 
-namespace {
-
-QString entry(const QComboBox* list) { return list->currentText().trimmed(); }
-
-}  // namespace
-
-void Form1::announcePick(const QComboBox* list) {
-    QString subject = list->accessibleDescription() + QLatin1Char(' ') + entry(list);
-    if (list == Combo2) subject += QStringLiteral(": ") + entry(Combo1[0]) + QStringLiteral(" to ") + entry(Combo1[1]);
-    announcer_->setSubject(subject);
-}
-
-// A button that kept the focus is read by the screen reader itself; one
-// that lost it to the value box is not.
-void Form1::announceNotation(const QRadioButton* button) {
-    if (focusWidget() != button) announcer_->setSubject(button->accessibleName() + QStringLiteral(" notation"));
-}
-
-// Said before the swap: the units as they will be afterwards.
-void Form1::announceSwap() { announcer_->setSubject(entry(Combo1[1]) + QStringLiteral(" to ") + entry(Combo1[0])); }
-
 }  // namespace metrova::ui

@@ -43,7 +43,7 @@ void UpDown::step(int delta) {
     if (buddy_ != nullptr) {
         if (const auto places = decimal_places(buddy_->text().toStdString())) from = *places;
     }
-    const int to = std::clamp(from + delta, kMinimum, kMaximum);
+    const int to = std::clamp(from + delta, kMinDecimalPlaces, kMaxDecimalPlaces);
     value_ = to;
     if (to != from && buddy_ != nullptr) buddy_->setText(QString::number(to));
     if (delta > 0) {

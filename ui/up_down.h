@@ -24,9 +24,6 @@ class UpDown : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMinimum = kMinDecimalPlaces;
-    static constexpr int kMaximum = kMaxDecimalPlaces;
-
     explicit UpDown(QWidget* parent);
 
     // The box the control writes into and whose Up and Down keys it takes.
@@ -51,7 +48,7 @@ private:
     QToolButton* up_;
     QToolButton* down_;
     QLineEdit* buddy_ = nullptr;
-    int value_ = kMinimum;
+    int value_ = kMinDecimalPlaces;
     int wheel_remainder_ = 0;
 };
 
