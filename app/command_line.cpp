@@ -174,8 +174,10 @@ CommandLine read_command_line(const QStringList& arguments) {
     if (!stray.isEmpty()) return refusal(QStringLiteral("unexpected argument '%1'").arg(stray.first()));
 
     if (parser.isSet(help)) return {Action::show_help, help_text(own, qt), false, {}};
-    if (parser.isSet(version)) return {Action::show_version, QStringLiteral("metrova " METROVA_VERSION "\n"), false, {}};
-    return {Action::open_window, {},
+    if (parser.isSet(version))
+        return {Action::show_version, QStringLiteral("metrova " METROVA_VERSION "\n"), false, {}};
+    return {Action::open_window,
+            {},
             parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display")),
             split_values(arguments, qt)};
 }
