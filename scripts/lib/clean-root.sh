@@ -13,7 +13,7 @@
 # CACHE=DIR (default ~/.cache/metrova).
 
 say() { printf '\n== %s\n' "$*"; }
-die() { printf '%s: FAILED: %s\n' "$clean_root_name" "$*" >&2; exit 1; }
+die() { printf '%s: FAILED: %s\n' "${clean_root_name:-${0##*/}}" "$*" >&2; exit 1; }
 
 clean_root_start() {
     clean_root_name=$1 release=$2
