@@ -77,8 +77,6 @@ TEST(Explain, WhatIsHeardAndReadOfAResultAndAPick) {
         {heard_pick(List::target, category::length, 0, 2), "Target unit kirometer(km)"},
         {heard_pick(List::category, category::length, 0, 1), "Category Length: centimeter(cm) to meter(m)"},
         {heard_pair(category::mass, 1, 0), "kilogram (kg) to gram (g)"},
-        {heard_pair(category::mass, 1, -1), "kilogram (kg) to "},
-        {heard_notation(false), "Scientific notation"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.said, c.expected);
 }
