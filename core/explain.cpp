@@ -68,11 +68,13 @@ std::string readable(std::string_view expression) {
     return text;
 }
 
-std::string unit_name(Index category, Index unit) {
-    std::string_view label = unit_label(category, unit);
+// Catalogue labels begin with a blank, which people do not read.
+std::string without_blank(std::string_view label) {
     if (label.starts_with(' ')) label.remove_prefix(1);
     return std::string(label);
 }
+
+bool names_unit(Index category, Index unit) { return unit >= 0 && unit < unit_count(category); }
 
 std::string_view sign_rule_text(Index category, Index source, Index target) {
     if (category != category::optics) return {};
@@ -86,20 +88,66 @@ std::string_view sign_rule_text(Index category, Index source, Index target) {
 
 }  // namespace
 
+std::string unit_name(Index category, Index unit) { return without_blank(unit_label(category, unit)); }
+
 std::string formula_text(Index category, Index source, Index target) {
     const Cell* cell = cell_of(category, source, target);
     if (cell == nullptr || cell->same()) return {};
     return readable(cell->expression);
 }
 
-std::optional<std::string> explain(Index category, Index source, Index target, double v, const Conversion& conversion) {
+std::optional<Explanation> explain(Index category, Index source, Index target, double v, const Conversion& conversion) {
     using Outcome = Conversion::Outcome;
     if (conversion.outcome != Outcome::identity && conversion.outcome != Outcome::stored) return std::nullopt;
-    std::string text = number_to_text(conversion.value) + " " + unit_name(category, target) + "\nfrom " +
-                       number_to_text(v) + " " + unit_name(category, source);
-    if (conversion.outcome == Outcome::identity) return text + ": the same unit, passed through unchanged";
-    if (conversion.corrected) text += ", " + std::string(sign_rule_text(category, source, target));
-    return text + ": " + formula_text(category, source, target);
+    if (!names_unit(category, source) || !names_unit(category, target)) return std::nullopt;
+    Explanation told{unit_name(category, target), {}};
+    told.story = number_to_text(conversion.value) + " " + told.unit + "\nfrom " + number_to_text(v) + " " +
+                 unit_name(category, source);
+    if (conversion.outcome == Outcome::identity) {
+        told.story += ": the same unit, passed through unchanged";
+        return told;
+    }
+    if (conversion.corrected) told.story += ", " + std::string(sign_rule_text(category, source, target));
+    told.story += ": " + formula_text(category, source, target);
+    return told;
 }
+
+std::string heard_result(std::string_view shown, const std::optional<Explanation>& result) {
+    std::string text(shown);
+    if (result) text += " " + result->unit;
+    return text;
+}
+
+std::string tooltip(std::string_view shown, bool fits, const std::optional<Explanation>& result) {
+    if (!result) return std::string(shown);
+    return fits ? result->story : std::string(shown) + "\n" + result->story;
+}
+
+std::string_view list_purpose(List list) {
+    switch (list) {
+        case List::category: return "Category";
+        case List::source: return "Source unit";
+        case List::target: return "Target unit";
+    }
+    return {};
+}
+
+std::string heard_pick(List list, Index category, Index source, Index target) {
+    const std::string purpose(list_purpose(list));
+    switch (list) {
+        case List::category:
+            return purpose + " " + without_blank(category_label(category)) + ": " +
+                   heard_pair(category, source, target);
+        case List::source: return purpose + " " + unit_name(category, source);
+        case List::target: return purpose + " " + unit_name(category, target);
+    }
+    return purpose;
+}
+
+std::string heard_pair(Index category, Index source, Index target) {
+    return unit_name(category, source) + " to " + unit_name(category, target);
+}
+
+std::string heard_notation(bool decimal) { return decimal ? "Decimal notation" : "Scientific notation"; }
 
 }  // namespace metrova

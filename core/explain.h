@@ -1,15 +1,26 @@
-// How a result was computed, told for people: what the result's tooltip
-// shows. The formula text is made from the very expression that the table
-// evaluates (tables/formula.h), so it cannot say anything else than what ran.
+// What the window tells people, in words: how a result was computed (the
+// result's tooltip) and what a screen reader hears of a result and of the
+// user's choices. Every text is made here from the catalogue's indexes and
+// the stored result, never from a control's text, so that what is read and
+// what is heard say the same. The formula text is made from the very
+// expression that the table evaluates (tables/formula.h), so it cannot say
+// anything else than what ran.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "catalogue.h"
 #include "convert.h"
 
 namespace metrova {
+
+// A unit as people read it: its label without the leading blank; empty for
+// indexes that name no unit.
+//   unit_name(category::length, 1) -> "meter(m)"
+std::string unit_name(Index category, Index unit);
 
 // The formula of a pair as it is evaluated, in the table's order and with its
 // constants: × and ÷ for * and /, − (U+2212) for minus, 10^k for the power
@@ -22,15 +33,51 @@ namespace metrova {
 //   formula_text(category::optics, 1, 0)   -> "10^(v ÷ 10 + 2)"
 std::string formula_text(Index category, Index source, Index target);
 
-// The story of a conversion that gave a result (identity or stored): the
-// result as number-to-text writes it (15 significant digits) with the target
-// unit's label, then the value converted with the source unit's label and the
-// formula; an Optics sign rule that changed v is named. Unit labels lose
-// their leading blank. Nothing for a conversion that gave no result.
+// What is kept beside a stored result: the unit it is in and the story of
+// how it was computed.
+struct Explanation {
+    std::string unit;   // "Decibel (dB)"
+    std::string story;  // "-16.9897000433602 Decibel (dB)\nfrom 2 Percent (%): (ln v ÷ ln 10 − 2) × 10"
+};
+
+// The explanation of a conversion that gave a result (identity or stored).
+// The story: the result as number-to-text writes it (15 significant digits)
+// with the target unit, then the value converted with the source unit and the
+// formula; an Optics sign rule that changed v is named. Nothing for a
+// conversion that gave no result, or for indexes that name no unit.
 //   1 inch to meter      -> "0.0254 meter(m)\nfrom 1 inch: v × 0.0254"
 //   -50 % to decibel     -> "-3.01029995663981 Decibel (dB)\n"
 //                           "from -50 Percent (%), v made non-negative: (ln v ÷ ln 10 − 2) × 10"
 //   5 meter to meter     -> "5 meter(m)\nfrom 5 meter(m): the same unit, passed through unchanged"
-std::optional<std::string> explain(Index category, Index source, Index target, double v, const Conversion& conversion);
+std::optional<Explanation> explain(Index category, Index source, Index target, double v, const Conversion& conversion);
+
+// What the result label shows, told: `shown` is the label's text, `result`
+// the explanation kept beside the result it renders (none before the first
+// conversion, when the label can only show 0).
+//   heard: the text with its unit         "-16.990 Decibel (dB)"; "0.000" with none
+//   tooltip: the story; a text too wide for the label (fits false) leads it,
+//   whole; the bare text with no story.
+std::string heard_result(std::string_view shown, const std::optional<Explanation>& result);
+std::string tooltip(std::string_view shown, bool fits, const std::optional<Explanation>& result);
+
+// The window's three lists.
+enum class List : std::uint8_t { category, source, target };
+
+// What a list is for, also its accessible description: "Category",
+// "Source unit", "Target unit".
+std::string_view list_purpose(List list);
+
+// What a pick in a list chose, said before its result; a category pick names
+// the pair it selected. Indexes that name nothing give empty names.
+//   (List::source, optics, 1, 1)   -> "Source unit Decibel (dB)"
+//   (List::category, length, 0, 1) -> "Category Length: centimeter(cm) to meter(m)"
+std::string heard_pick(List list, Index category, Index source, Index target);
+
+// A pair of units: "Decibel (dB) to Percent (%)" (a swap names the pair it
+// makes).
+std::string heard_pair(Index category, Index source, Index target);
+
+// "Decimal notation", "Scientific notation".
+std::string heard_notation(bool decimal);
 
 }  // namespace metrova

@@ -1,6 +1,7 @@
 // What screen readers are told beyond Qt's own accessibility: the announcer
 // (announcer.h) is an object of role notification named by its last
-// announcement. Every other control is served by Qt's own interfaces, named
+// announcement, and the value boxes (text_box.h) tell their text as one run
+// of attributes. Every other control is served by Qt's own interfaces, named
 // in form1_layout.cpp.
 #pragma once
 

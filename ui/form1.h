@@ -19,8 +19,10 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "catalogue.h"
+#include "explain.h"
 #include "fault.h"
 
 class QComboBox;
@@ -70,6 +72,11 @@ public:
     void Text2_GotFocus();
     void UpDown1_UpClick();
     void UpDown1_DownClick();
+    // One action on the spin control (an arrow clicked, the wheel turned by
+    // some notches, Up or Down in the places box), `steps` signed: each step
+    // writes the new number into the places box, whose change handler
+    // converts, then runs that arrow's click handler.
+    Failure stepPlaces(int steps);
 
 private:
     void createControls();
@@ -78,7 +85,7 @@ private:
     void report(Failure failure);
     // After a pick in a list the focus is in the value box: say what the
     // pick chose.
-    void announcePick(const QComboBox* list);
+    void announcePick(List list);
     void announceSwap();
     void announceNotation(const QRadioButton* button);
 
@@ -111,9 +118,10 @@ private:
     double Answer = 0.0;
 
     Announcer* announcer_ = nullptr;
-    // How Answer was computed, for the result's tooltip; empty until a
-    // conversion has given a result.
-    QString answerStory_;
+    // Kept beside Answer: its unit and how it was computed, for the result's
+    // tooltip and what a screen reader hears; none until a conversion has
+    // given a result.
+    std::optional<Explanation> answerExplanation_;
     Reporter reporter_;
 };
 

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "announcer.h"
 #include "convert.h"
@@ -45,8 +46,7 @@ void clear_list(QComboBox* list) {
 
 Index list_index(const QComboBox* list) { return static_cast<Index>(list->currentIndex()); }
 
-// A list's current entry as people read it, without the label's blank.
-QString entry(const QComboBox* list) { return list->currentText().trimmed(); }
+QString from_core(const std::string& text) { return QString::fromStdString(text); }
 
 bool fits(const QLabel* label, const QString& text) {
     const int room = label->contentsRect().width() - 2 * std::max(label->indent(), 0);
@@ -87,7 +87,7 @@ Failure Form1::Image1_Click() {
         case Conversion::Outcome::identity:
         case Conversion::Outcome::stored:
             Answer = result.value;
-            answerStory_ = QString::fromStdString(explain(category, source, target, v.value, result).value_or(""));
+            answerExplanation_ = explain(category, source, target, v.value, result);
             break;
         case Conversion::Outcome::unmatched: break;
     }
@@ -101,21 +101,18 @@ void Form1::Display() {
     if (text) setResult(QString::fromStdString(*text));
 }
 
-// The tooltip tells how the result was computed; a result wider than the
-// label (1e20 with ten places) leads it, whole. Every result written is
-// announced, also one with the text the label had.
+// The label renders Answer, so what is heard and the tooltip tell Answer's
+// own unit and story, whichever unit the lists show now. Every result written
+// is announced, also one with the text the label had.
 void Form1::setResult(const QString& text) {
     Label1->setText(text);
-    QString tip;
-    if (!text.isEmpty()) {
-        announcer_->setResult(text + QLatin1Char(' ') + entry(Combo1[1]));
-        if (answerStory_.isEmpty()) {
-            tip = text;
-        } else {
-            tip = fits(Label1, text) ? answerStory_ : text + QLatin1Char('\n') + answerStory_;
-        }
+    if (text.isEmpty()) {
+        Label1->setToolTip(QString());
+        return;
     }
-    Label1->setToolTip(tip);
+    const std::string shown = text.toStdString();
+    announcer_->setResult(from_core(heard_result(shown, answerExplanation_)));
+    Label1->setToolTip(from_core(tooltip(shown, fits(Label1, text), answerExplanation_)));
 }
 
 void Form1::Text1_SetFocus() {
@@ -249,6 +246,28 @@ void Form1::UpDown1_UpClick() {
 
 void Form1::UpDown1_DownClick() { UpDown1_UpClick(); }
 
+// The box's change from a step belongs to this action: its handler runs here,
+// with the box's own change signal held back, so that its failure is the
+// action's and the action reports it once.
+Failure Form1::stepPlaces(int steps) {
+    Failure failure = Failure::none;
+    for (int i = 0; i < std::abs(steps); ++i) {
+        const int direction = steps > 0 ? 1 : -1;
+        bool changed = false;
+        {
+            const QSignalBlocker quiet(Text2);
+            changed = UpDown1->step(direction);
+        }
+        if (changed) failure = first_of(failure, Text2_Change());
+        if (direction > 0) {
+            UpDown1_UpClick();
+        } else {
+            UpDown1_DownClick();
+        }
+    }
+    return failure;
+}
+
 Failure Form1::Command1_Click(int index) {
     if (index == 1) {
         close();
@@ -273,19 +292,20 @@ Failure Form1::Swap() {
 }
 
 // What the screen reader hears of the user's action besides its result.
-void Form1::announcePick(const QComboBox* list) {
-    QString subject = list->accessibleDescription() + QLatin1Char(' ') + entry(list);
-    if (list == Combo2) subject += QStringLiteral(": ") + entry(Combo1[0]) + QStringLiteral(" to ") + entry(Combo1[1]);
-    announcer_->setSubject(subject);
+void Form1::announcePick(List list) {
+    announcer_->setSubject(
+        from_core(heard_pick(list, list_index(Combo2), list_index(Combo1[0]), list_index(Combo1[1]))));
 }
 
 // A button that kept the focus is read by the screen reader itself; one
 // that lost it to the value box is not.
 void Form1::announceNotation(const QRadioButton* button) {
-    if (focusWidget() != button) announcer_->setSubject(button->accessibleName() + QStringLiteral(" notation"));
+    if (focusWidget() != button) announcer_->setSubject(from_core(heard_notation(button == Option1[0])));
 }
 
 // Said before the swap: the units as they will be afterwards.
-void Form1::announceSwap() { announcer_->setSubject(entry(Combo1[1]) + QStringLiteral(" to ") + entry(Combo1[0])); }
+void Form1::announceSwap() {
+    announcer_->setSubject(from_core(heard_pair(list_index(Combo2), list_index(Combo1[1]), list_index(Combo1[0]))));
+}
 
 }  // namespace metrova::ui

@@ -3,6 +3,7 @@
 //
 // Places and sizes are logical pixels of a 481 x 303 client area (Qt scales
 // them on high-density screens).
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QLabel>
@@ -49,7 +50,10 @@ void describe(QWidget* control, const QString& name, const QString& description 
 
 // Qt names a list by its current entry, the way screen readers on Linux
 // expect; what the list is for is its description.
-void describe_list(QComboBox* list, const QString& purpose) { list->setAccessibleDescription(purpose); }
+void describe_list(QComboBox* list, List purpose) {
+    const std::string_view text = list_purpose(purpose);
+    list->setAccessibleDescription(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
 
 // Only the selected notation button is a tab stop; the arrow keys move
 // between the two.
@@ -58,10 +62,15 @@ void follow_selection_with_tab_stop(QRadioButton* button) {
 }
 
 // A modal box, shown once the event that met the error is handled, so that
-// it never opens inside a list's popup or a key press.
+// it never opens inside a list's popup or a key press. Events that were
+// already queued when it opened (the further notches of a wheel turn) reach
+// a window that the box blocks; an error they meet before it opens adds no
+// second box.
 void show_error_box(QWidget* window, const QString& message) {
     QTimer::singleShot(0, window, [window = QPointer<QWidget>(window), message] {
-        if (window) QMessageBox::critical(window, QStringLiteral("Metrova"), message);
+        if (window && QApplication::activeModalWidget() == nullptr) {
+            QMessageBox::critical(window, QStringLiteral("Metrova"), message);
+        }
     });
 }
 
@@ -92,10 +101,14 @@ void Form1::createControls() {
     Image1 = place(new PictureButton(QStringLiteral(":/metrova/go.svg"), this), "Image1", {200, 168, 70, 79});
     Text1 = place(new TextBox(this), "Text1", {24, 192, 153, 29});
     Label1 = place(new QLabel(this), "Label1", {288, 192, 153, 25});
-    Option1[0] = place(new OptionButton(QStringLiteral("Decimal"), this), "Option1(0)", {304, 224, 89, 25});
+    // The notation buttons sit in a group that draws nothing and names them
+    // for screen readers; their places are the group's, which starts at the
+    // first button (304, 224).
+    auto* notation = place(new QWidget(this), "notation", {304, 224, 105, 49});
+    Option1[0] = place(new OptionButton(QStringLiteral("Decimal"), notation), "Option1(0)", {0, 0, 89, 25});
     Text2 = place(new TextBox(this), "Text2", {408, 224, 25, 27});
     UpDown1 = place(new UpDown(this), "UpDown1", {433, 224, 16, 27});
-    Option1[1] = place(new OptionButton(QStringLiteral("Scientific"), this), "Option1(1)", {304, 248, 105, 25});
+    Option1[1] = place(new OptionButton(QStringLiteral("Scientific"), notation), "Option1(1)", {0, 24, 105, 25});
     Command1[1] = place(new QPushButton(QStringLiteral("Quit"), this), "Command1(1)", {32, 248, 89, 33});
 
     for (QLabel* label : Label2) label->setFont(times(true));
@@ -119,14 +132,15 @@ void Form1::createControls() {
     Label1->setIndent(4);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    describe_list(Combo2, QStringLiteral("Category"));
-    describe_list(Combo1[0], QStringLiteral("Source unit"));
-    describe_list(Combo1[1], QStringLiteral("Target unit"));
+    describe_list(Combo2, List::category);
+    describe_list(Combo1[0], List::source);
+    describe_list(Combo1[1], List::target);
     describe(Text1, QStringLiteral("Value to convert"));
     describe(Image1, QStringLiteral("Convert"));
     Label1->setAccessibleDescription(QStringLiteral("Result"));  // its name is its text, the result
     describe(Text2, QStringLiteral("Decimal places"));
     describe(UpDown1, QStringLiteral("Decimal places stepper"));
+    describe(notation, QStringLiteral("Notation"));
     describe(Option1[0], QStringLiteral("Decimal"), QStringLiteral("Result with a fixed number of decimal places"));
     describe(Option1[1], QStringLiteral("Scientific"), QStringLiteral("Result in scientific notation"));
     describe(Command1[0], QStringLiteral("Swap"), QStringLiteral("Exchange the source and target units"));
@@ -144,12 +158,12 @@ void Form1::createControls() {
 void Form1::connectHandlers() {
     connect(Combo2, &QComboBox::activated, this, [this] {
         report(Combo2_Click());
-        announcePick(Combo2);
+        announcePick(List::category);
     });
     for (int i = 0; i < 2; ++i) {
         connect(Combo1[i], &QComboBox::activated, this, [this, i] {
             report(Combo1_Click(i));
-            announcePick(Combo1[i]);
+            announcePick(i == 0 ? List::source : List::target);
         });
         connect(Command1[i], &QPushButton::clicked, this, [this, i] {
             if (i == 0) announceSwap();
@@ -168,8 +182,7 @@ void Form1::connectHandlers() {
     connect(Text2, &TextBox::textChanged, this, [this] { report(Text2_Change()); });
     Text2->setKeyFilter([this](int& keyAscii) { Text2_KeyPress(keyAscii); });
     Text2->setGotFocusHandler([this] { Text2_GotFocus(); });
-    connect(UpDown1, &UpDown::upClicked, this, &Form1::UpDown1_UpClick);
-    connect(UpDown1, &UpDown::downClicked, this, &Form1::UpDown1_DownClick);
+    connect(UpDown1, &UpDown::stepped, this, [this](int steps) { report(stepPlaces(steps)); });
 }
 
 void Form1::report(Failure failure) {

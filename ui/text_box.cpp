@@ -1,6 +1,7 @@
 #include "text_box.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -35,6 +36,17 @@ void TextBox::moveFocusHere() {
     moving_focus_here_ = true;
     setFocus(Qt::OtherFocusReason);
     moving_focus_here_ = false;
+}
+
+// Measured from the caret, which Qt places, so that scrolling and margins
+// are taken into account.
+QRect TextBox::characterRect(int offset) const {
+    const QString shown = displayText();
+    const QFontMetrics metrics = fontMetrics();
+    const QRect caret = cursorRect();
+    const int x = caret.center().x() + metrics.horizontalAdvance(shown.left(offset)) -
+                  metrics.horizontalAdvance(shown.left(cursorPosition()));
+    return {x, caret.top(), metrics.horizontalAdvance(shown.mid(offset, 1)), caret.height()};
 }
 
 // A screen reader's grabFocus arrives as Qt::OtherFocusReason and counts like

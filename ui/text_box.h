@@ -33,6 +33,9 @@ public:
     // Takes the focus without running the got-focus handler.
     void moveFocusHere();
 
+    // Where the character at `offset` is drawn, in the box's coordinates.
+    [[nodiscard]] QRect characterRect(int offset) const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -28,8 +28,8 @@ UpDown::UpDown(QWidget* parent)
       up_(make_arrow(this, Qt::UpArrow, QStringLiteral("Increase"))),
       down_(make_arrow(this, Qt::DownArrow, QStringLiteral("Decrease"))) {
     setFocusPolicy(Qt::NoFocus);
-    connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
-    connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
+    connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
 }
 
 void UpDown::setBuddy(QLineEdit* buddy) {
@@ -38,19 +38,17 @@ void UpDown::setBuddy(QLineEdit* buddy) {
     if (buddy_ != nullptr) buddy_->installEventFilter(this);
 }
 
-void UpDown::step(int delta) {
+bool UpDown::step(int direction) {
     int from = value_;
     if (buddy_ != nullptr) {
         if (const auto places = decimal_places(buddy_->text().toStdString())) from = *places;
     }
-    const int to = std::clamp(from + delta, kMinDecimalPlaces, kMaxDecimalPlaces);
+    const int to = std::clamp(from + (direction > 0 ? 1 : -1), kMinDecimalPlaces, kMaxDecimalPlaces);
     value_ = to;
-    if (to != from && buddy_ != nullptr) buddy_->setText(QString::number(to));
-    if (delta > 0) {
-        emit upClicked();
-    } else {
-        emit downClicked();
-    }
+    // The box names `from` places or none, so a new number is a new text.
+    if (to == from || buddy_ == nullptr) return false;
+    buddy_->setText(QString::number(to));
+    return true;
 }
 
 void UpDown::resizeEvent(QResizeEvent* /*event*/) {
@@ -60,16 +58,12 @@ void UpDown::resizeEvent(QResizeEvent* /*event*/) {
 }
 
 void UpDown::wheelEvent(QWheelEvent* event) {
-    // One step per notch (120 units); touchpads send smaller deltas.
+    // One step per notch (120 units); touchpads send smaller deltas, which
+    // add up.
     wheel_remainder_ += event->angleDelta().y();
-    while (wheel_remainder_ >= 120) {
-        wheel_remainder_ -= 120;
-        stepUp();
-    }
-    while (wheel_remainder_ <= -120) {
-        wheel_remainder_ += 120;
-        stepDown();
-    }
+    const int notches = wheel_remainder_ / 120;
+    wheel_remainder_ -= notches * 120;
+    if (notches != 0) emit stepped(notches);
     event->accept();
 }
 
@@ -77,11 +71,7 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
     if (watched == buddy_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            if (key == Qt::Key_Up) {
-                stepUp();
-            } else {
-                stepDown();
-            }
+            emit stepped(key == Qt::Key_Up ? +1 : -1);
             return true;
         }
     }

@@ -1,14 +1,14 @@
 // The spin control beside the decimal-places box: two arrow buttons that
 // step a whole number of decimal places, 0 to 10, by 1.
 //
-// A click steps from the box's own number when the box names 0 to 10 places
-// (as the display reads it) and from the control's last value otherwise,
-// writes the new value into the box as text (so the box's change handler
-// runs), and then raises that arrow's clicked signal. At 0 or 10 a click
-// writes nothing but still raises the signal. The mouse wheel over the control
-// and the Up and Down keys in the box step it exactly like a click. Neither
-// the control nor its arrows ever take the focus, and the arrows do not
-// repeat while held.
+// Each user action on the control raises one signal, stepped, with its
+// signed number of steps: +1 or -1 for a click on an arrow or for Up or Down
+// in the box, one per notch for a turn of the mouse wheel over the control.
+// The window then takes the steps one by one (step()): a step goes from the
+// box's own number when the box names 0 to 10 places (as the display reads
+// it) and from the control's last value otherwise, and writes the new value
+// into the box as text; at 0 or 10 it writes nothing. Neither the control nor
+// its arrows ever take the focus, and the arrows do not repeat while held.
 #pragma once
 
 #include <QWidget>
@@ -30,12 +30,12 @@ public:
     void setBuddy(QLineEdit* buddy);
     void setValue(int value) { value_ = value; }
 
-    void stepUp() { step(+1); }
-    void stepDown() { step(-1); }
+    // One step up (direction > 0) or down; true when it changed the box's
+    // text.
+    bool step(int direction);
 
 signals:
-    void upClicked();
-    void downClicked();
+    void stepped(int steps);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,8 +43,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void step(int delta);
-
     QToolButton* up_;
     QToolButton* down_;
     QLineEdit* buddy_ = nullptr;

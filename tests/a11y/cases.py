@@ -7,10 +7,14 @@ phrases are compared). Units are those of the first category, Optics; the
 window opens converting Percent to Decibel with 3 decimal places.
 """
 
-from hearing import Case, Step, once, said
+from hearing import Case, Step, never, once, rx, said
 
 # The value box, as Orca presents it on focus: its purpose, then its role.
 VALUE_BOX = "Value to convert text"
+# Orca 43 says "Swap push button", Orca 48 "Swap button".
+SWAP = rx(r"swap (push )?button")
+# The spin control's middle, in the window.
+SPIN = "441,237"
 
 CASES = (
     Case("tab_through",
@@ -19,9 +23,12 @@ CASES = (
          Step(None, said(VALUE_BOX)),
          Step("Tab", said("Percent (%) combo box", "Source unit")),
          Step("Tab", said("Decibel (dB) combo box", "Target unit")),
-         Step("Tab", said("Swap push button", "Exchange the source and target units")),
-         Step("Tab", said("Quit push button")),
-         Step("Tab", said("Decimal", "selected radio button", "Result with a fixed number of decimal places")),
+         Step("Tab", said(SWAP, "Exchange the source and target units")),
+         Step("Tab", said(rx(r"quit (push )?button"))),
+         # The buttons' group is named (Orca 48 names it, Orca 43 does not),
+         # not after the window.
+         Step("Tab", said("Decimal", "selected radio button", "Result with a fixed number of decimal places"),
+              never("HALVERN")),
          Step("Tab", said("Optics combo box", "Category")),
          Step("Tab", said("Decimal places text")),
          Step("Tab", said(VALUE_BOX))),
@@ -47,7 +54,7 @@ CASES = (
          "Space on Swap: the swapped result is announced, once",
          Step("type 2"),
          Step("Return"),
-         Step("Tab Tab Tab", said("Swap push button")),
+         Step("Tab Tab Tab", said(SWAP)),
          # Decibel to Percent takes +2 dB as -2 dB: 63.096 %.
          Step("space", once("notification Decibel (dB) to Percent (%) 63.096 Percent (%)"), once("notification"))),
 
@@ -55,7 +62,7 @@ CASES = (
          "Enter on Swap presses it as Space does: the swapped result is announced, once",
          Step("type 2"),
          Step("Return"),
-         Step("Tab Tab Tab", said("Swap push button")),
+         Step("Tab Tab Tab", said(SWAP)),
          Step("Return", once("notification Decibel (dB) to Percent (%) 63.096 Percent (%)"), once("notification"))),
 
     Case("notation_down",
@@ -73,4 +80,43 @@ CASES = (
          "A number too large to read and Enter: the error box is announced with its text",
          Step("type 1e999"),
          Step("Return", said("alert", "Run-time error: Overflow"))),
+
+    Case("value_whole_after_pick",
+         "After a pick the focus is back in the value box, which is read with its whole value",
+         Step("type 12345"),
+         Step("Return"),
+         Step("Tab Tab", said("Target unit")),
+         Step("Down", said(VALUE_BOX, "12345 selected"))),
+
+    Case("failed_pick_then_places",
+         "A pick that fails is heard through its error box; a step of the places in that state shows the error "
+         "again and announces no result, least of all in the unit of the failed pick",
+         Step("type 50"),
+         Step("Return", said("notification -3.010 Decibel (dB)")),
+         # The logarithm of 0: Percent to Optical Density fails.
+         Step("type 0"),
+         Step("Tab Tab Down", said("alert", "Run-time error: Invalid argument"), never(rx(r"\d optical density"))),
+         Step("Return", said(VALUE_BOX)),
+         Step("Tab Tab Tab Tab Tab Tab Tab", said("Decimal places text")),
+         Step("Up", said("alert", "Run-time error: Invalid argument"), never("notification"))),
+
+    Case("failed_swap",
+         "A Swap that fails is heard through the pair it chose and its error box, with no result",
+         Step("Tab Down", said("Source unit Decibel (dB)")),
+         Step("Tab Tab Up", said("Target unit Percent (%)")),
+         Step("type 0"),
+         Step("Return", said("notification 100.000 Percent (%)")),
+         Step("Tab Tab Tab", said(SWAP)),
+         # Percent to Decibel takes the logarithm of 0; on the way the pair was
+         # Decibel to Decibel, which showed 0.000.
+         Step("space", said("notification Percent (%) to Decibel (dB)"),
+              said("alert", "Run-time error: Invalid argument"), never("0.000"))),
+
+    Case("wheel_one_box",
+         "Three notches of the wheel over the spin control in a failing state show one error box",
+         Step("type 0"),
+         Step("Return", said("alert", "Run-time error: Invalid argument")),
+         Step("Return", said(VALUE_BOX)),
+         Step(f"wheel 3 at {SPIN}", once("alert"), never("notification")),
+         Step("Return", never("alert"))),
 )

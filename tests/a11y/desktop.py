@@ -1,8 +1,8 @@
 """A private desktop on which the real screen reader listens to the real program.
 
 Desktop starts, each on its own readiness condition, a virtual X display, a
-D-Bus session bus, the accessibility bus and its registry, Orca and then the
-program; it presses keys as a person would (XTEST through xdotool), waiting
+window manager, a D-Bus session bus, the accessibility bus and its registry,
+Orca and then the program; it presses keys as a person would (XTEST through xdotool), waiting
 after each until the program and Orca have finished reacting, and hands back
 what Orca spoke, read from Orca's debug log. Every process started on the way,
 and every process those start, is ended when the Desktop is closed, whatever
@@ -31,7 +31,7 @@ from pathlib import Path
 from processes import activity, alive, become_subreaper, descendants, die_with_harness, guard, marked, send, zombie
 
 BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
-TOOLS = ("orca", "Xvfb", "xdotool", "dbus-daemon", "dbus-send")
+TOOLS = ("orca", "Xvfb", "openbox", "xdotool", "dbus-daemon", "dbus-send")
 
 
 # Variables of the caller's session that would lead a process to the real
@@ -42,12 +42,19 @@ _INHERITED_BUT_FOREIGN = re.compile(
 )
 
 
-# Orca's main loop runs in C and gives Python its pending signals only when
-# some callback of Orca's runs: an idle Orca would not notice SIGTERM until
-# the next event. Orca loads this from its customizations file at start: a
-# signal now also wakes the loop, so Orca's own SIGTERM handler runs at once
-# and ends Orca cleanly (and flushes its debug log).
-_ORCA_WAKES_ON_SIGNALS = """\
+# Orca loads this from its customizations file while it starts, before its
+# main loop runs.
+# - Orca's main loop runs in C and gives Python its pending signals only when
+#   some callback of Orca's runs: an idle Orca would not notice SIGTERM until
+#   the next event. A signal now also wakes the loop, so Orca's own SIGTERM
+#   handler runs at once and ends Orca cleanly (and flushes its debug log).
+# - Orca is ready once its main loop runs, its settings, scripts and keyboard
+#   set up: the loop's first idle moment writes the file ORCA_READY in the
+#   run's directory. (Orca 43 also registers a keystroke listener at the
+#   registry at the end of its start; Orca 48 reads keys through grabs of its
+#   own and registers none, so that is no sign to wait for.)
+ORCA_READY = "orca-ready"
+_ORCA_CUSTOMIZATIONS = f"""\
 import os
 import signal
 
@@ -64,6 +71,15 @@ def _woken(fd, _condition):
 
 
 GLib.io_add_watch(_wake_read, GLib.PRIORITY_HIGH, GLib.IO_IN, _woken)
+
+
+def _ready():
+    with open(os.path.join(os.environ["METROVA_A11Y_RUN"], "{ORCA_READY}"), "w"):
+        pass
+    return False
+
+
+GLib.idle_add(_ready)
 """
 
 
@@ -190,7 +206,7 @@ class Desktop:
                    "echo 'the screen-reader test runs Orca without a speech server' >&2\nexit 1\n")
         orca_prefs = home / ".local/share/orca"
         orca_prefs.mkdir(parents=True)
-        (orca_prefs / "orca-customizations.py").write_text(_ORCA_WAKES_ON_SIGNALS)
+        (orca_prefs / "orca-customizations.py").write_text(_ORCA_CUSTOMIZATIONS)
         env = {k: v for k, v in os.environ.items() if not _INHERITED_BUT_FOREIGN.fullmatch(k)}
         env.update(
             HOME=str(home),
@@ -298,6 +314,7 @@ class Desktop:
         # and reaped by close().
         become_subreaper()
         self._start_display()
+        self._start_window_manager()
         self._start_session_bus()
         self._start_accessibility_bus()
         self._start_orca()
@@ -331,6 +348,15 @@ class Desktop:
         self.env["DISPLAY"] = ":" + self._read_line(read_end, "xvfb", "its display number", 30)
         self._note(f"display {self.env['DISPLAY']} ready")
 
+    def _start_window_manager(self) -> None:
+        # As on a desktop, a window manager gives the keyboard back to the
+        # window when a message box closes. It runs the --startup command once
+        # it manages the screen.
+        ready = self.dir / "window-manager-ready"
+        self._spawn("openbox", ["openbox", "--sm-disable", "--startup", f"touch {ready}"])
+        self._wait_until(ready.exists, "the window manager", 30, watch=("openbox",))
+        self._note("window manager ready")
+
     def _start_session_bus(self) -> None:
         read_end, write_end = os.pipe()
         self._spawn("session-bus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
@@ -359,17 +385,10 @@ class Desktop:
             "the accessibility registry", 30, watch=("a11y-bus",))
         self._note("accessibility bus and registry ready")
 
-    def _keystroke_listeners(self) -> str:
-        return self._dbus(self.a11y_bus, "org.a11y.atspi.Registry", "/org/a11y/atspi/registry/deviceeventcontroller",
-                          "org.a11y.atspi.DeviceEventController.GetKeystrokeListeners") or ""
-
     def _start_orca(self) -> None:
         self._spawn("orca", ["orca", f"--debug-file={self.dir / 'orca.debug'}"])
-        # Orca's last step of loading its settings, after its scripts have
-        # registered their event listeners, is to register its keystroke
-        # listener; its main loop starts right after.
-        self._wait_until(lambda: "/listeners/" in self._keystroke_listeners(),
-                         "Orca's keystroke listener at the accessibility registry", 60, watch=("orca",))
+        self._wait_until(lambda: (self.dir / ORCA_READY).exists(), "Orca's main loop (its customizations' mark)", 60,
+                         watch=("orca",))
         self.settle()
         self._note("Orca ready")
 
@@ -409,7 +428,7 @@ class Desktop:
                 self._dbus(self.a11y_bus, "org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root",
                            "org.a11y.atspi.Accessible.GetChildren") or ""),
             "the program at the accessibility registry", 30, watch=("metrova", "orca"))
-        # No window manager runs: the harness gives the window the keyboard.
+        # The harness gives the new window the keyboard, as a click would.
         self._wait_until(self._focus_window, "the keyboard focus in the program's window", 20,
                          watch=("metrova",))
         self.settle()
@@ -463,6 +482,16 @@ class Desktop:
         self._check_alive()
         self._mark(f"type {text}")
         self._run(["xdotool", "type", "--delay", "80", text])
+        self.settle()
+
+    def wheel(self, notches: int, x: int, y: int) -> None:
+        """Turns the mouse wheel by `notches` (positive: up) with the pointer
+        at (x, y) in the window, one X button click per notch, as a wheel
+        sends them."""
+        self._check_alive()
+        self._mark(f"wheel {notches} at {x},{y}")
+        self._run(["xdotool", "mousemove", "--window", self.window, str(x), str(y),
+                   "click", "--repeat", str(abs(notches)), "--delay", "1", "4" if notches > 0 else "5"])
         self.settle()
 
     def _check_alive(self) -> None:

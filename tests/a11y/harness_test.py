@@ -1,12 +1,15 @@
 """The harness's own rules, without a desktop: how Orca's debug log is read,
-how phrases match what was said, and how speech is split into steps."""
+how phrases match what was said, how speech is split into steps, and that
+CTest runs every case of the table."""
 
+import os
 import sys
 
 sys.dont_write_bytecode = True  # keeps the source tree free of __pycache__
 
 import unittest  # noqa: E402
 
+from cases import CASES  # noqa: E402
 from desktop import Mark, Utterance, parse_speech  # noqa: E402
 from hearing import Case, Step, failures, never, once, rx, said, spoken_form, split_by_step  # noqa: E402
 
@@ -91,6 +94,16 @@ class Steps(unittest.TestCase):
         heard, _ = split_by_step(case, [Mark(10.0, "Tab")], [Utterance(10.5, "Source unit combo box.")],
                                  began_at=0.0, stopped_at=20.0)
         self.assertEqual(failures(heard), [(1, "did not hear 'Percent (%) combo box'")])
+
+
+class Registration(unittest.TestCase):
+    def test_ctest_runs_every_case_once(self):
+        registered = os.environ.get("METROVA_A11Y_REGISTERED")
+        if registered is None:
+            self.skipTest("METROVA_A11Y_REGISTERED is set by CTest, with the cases it registered")
+        names = [case.name for case in CASES]
+        self.assertEqual(len(names), len(set(names)), "two cases share a name")
+        self.assertEqual(sorted(registered.split(",")), sorted(f"a11y.{name}" for name in names))
 
 
 if __name__ == "__main__":

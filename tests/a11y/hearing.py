@@ -94,8 +94,9 @@ class never:
 class Step:
     """An action and what must be heard until the next action. action is
     None for what is heard before the first key, "type TEXT" to type TEXT,
-    or X key names separated by blanks (Tab, Return, space, Down, shift+Tab),
-    pressed one after another."""
+    "wheel N at X,Y" to turn the mouse wheel N notches (negative: down) with
+    the pointer at X,Y in the window, or X key names separated by blanks
+    (Tab, Return, space, Down, shift+Tab), pressed one after another."""
     action: str | None
     expect: tuple = ()
 
@@ -161,8 +162,11 @@ def split_by_step(case: Case, marks: list[Mark], spoken: list[Utterance], began_
     return heard, after
 
 
+_WHEEL = re.compile(r"wheel (-?\d+) at (\d+),(\d+)")
+
+
 def _actions(action: str) -> list[str]:
-    if action.startswith("type "):
+    if action.startswith("type ") or _WHEEL.fullmatch(action):
         return [action]
     return action.split()
 
@@ -172,6 +176,10 @@ def perform(desktop, step: Step) -> None:
         return
     if step.action.startswith("type "):
         desktop.type(step.action[len("type "):])
+        return
+    wheel = _WHEEL.fullmatch(step.action)
+    if wheel:
+        desktop.wheel(*(int(number) for number in wheel.groups()))
         return
     for key in step.action.split():
         desktop.press(key)

@@ -1,5 +1,6 @@
 // The story the result's tooltip tells: the result and its unit, the value
-// converted, the sign rule that changed it, the formula as evaluated.
+// converted, the sign rule that changed it, the formula as evaluated; and
+// the words a screen reader hears of results and picks.
 #include "explain.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,11 @@ namespace metrova {
 namespace {
 
 std::string story(Index c, Index s, Index t, double v) {
-    return explain(c, s, t, v, convert(c, s, t, v)).value_or("(nothing)");
+    const auto told = explain(c, s, t, v, convert(c, s, t, v));
+    if (!told) return "(nothing)";
+    // The unit kept beside the result is the one its story names.
+    EXPECT_EQ(told->story.substr(0, told->story.find('\n')).substr(told->story.find(' ') + 1), told->unit);
+    return told->story;
 }
 
 TEST(Explain, TellsTheResultTheValueAndTheFormula) {
@@ -49,6 +54,31 @@ TEST(Explain, ConversionsWithoutAResultTellNothing) {
     EXPECT_EQ(story(category::length, 0, 0, std::numeric_limits<double>::infinity()), "(nothing)");
     EXPECT_EQ(formula_text(category::length, 0, 7), "");
     EXPECT_EQ(formula_text(-1, 0, 1), "");
+    // A result given with indexes that name no unit is not told either.
+    Conversion stored{Conversion::Outcome::stored, 1.0, Failure::none, -50.0};
+    EXPECT_FALSE(explain(category::optics, 0, 3, 50, stored));
+    EXPECT_FALSE(explain(category::optics, -1, 1, 50, stored));
+    EXPECT_FALSE(explain(10, 0, 0, 50, stored));
+}
+
+TEST(Explain, WhatIsHeardAndReadOfAResultAndAPick) {
+    const auto decibels = explain(category::optics, 0, 1, 2, convert(category::optics, 0, 1, 2));
+    const std::optional<Explanation> none;
+    const struct {
+        std::string said, expected;
+    } cases[] = {
+        {heard_result("-16.990", decibels), "-16.990 Decibel (dB)"},
+        {heard_result("0.000", none), "0.000"},  // the 0 before any conversion has no unit
+        {tooltip("-16.990", true, decibels), decibels->story},
+        {tooltip("1000000000000000000000.0000000000", false, decibels),
+         "1000000000000000000000.0000000000\n" + decibels->story},
+        {tooltip("0.000", true, none), "0.000"},
+        {heard_pick(List::source, category::optics, 1, 1), "Source unit Decibel (dB)"},
+        {heard_pick(List::target, category::length, 0, 2), "Target unit kirometer(km)"},
+        {heard_pick(List::category, category::length, 0, 1), "Category Length: centimeter(cm) to meter(m)"},
+        {heard_pair(category::mass, 1, 0), "kilogram (kg) to gram (g)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.said, c.expected);
 }
 
 }  // namespace

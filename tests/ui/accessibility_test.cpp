@@ -25,6 +25,7 @@ const Expected kControls[] = {
     {"Image1", QAccessible::PushButton, "Convert", ""},
     {"Label1", QAccessible::StaticText, nullptr, "Result"},
     {"Text2", QAccessible::EditableText, "Decimal places", ""},
+    {"notation", QAccessible::Client, "Notation", ""},  // the notation buttons' group
     {"Option1(0)", QAccessible::RadioButton, "Decimal", "Result with a fixed number of decimal places"},
     {"Option1(1)", QAccessible::RadioButton, "Scientific", "Result in scientific notation"},
     {"Command1(0)", QAccessible::PushButton, "Swap", "Exchange the source and target units"},

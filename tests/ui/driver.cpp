@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -100,6 +101,23 @@ int run_event_loop(std::chrono::milliseconds limit) {
     });
     watchdog.start(limit);
     return QApplication::exec();
+}
+
+Heard::Heard() { QApplication::instance()->installEventFilter(this); }
+
+// The announcer announces from a queued call; the window system's own events
+// (activation after a popup closed, ...) are left to the test's next step.
+QStringList Heard::take() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    return std::exchange(said_, {});
+}
+
+bool Heard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
+        if (iface != nullptr && iface->role() == QAccessible::Notification) said_ << iface->text(QAccessible::Name);
+    }
+    return false;
 }
 
 QStringList labels_of(Index category) {

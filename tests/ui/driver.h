@@ -82,6 +82,25 @@ private:
     QStringList messages_;
 };
 
+// What a screen reader speaks: each time an object of role notification
+// shows, its name. Heard watches every widget that shows (Qt's bridge turns
+// that into the object's "showing" state) and asks Qt's accessibility for its
+// role and name, as the bridge does.
+class Heard : public QObject {
+public:
+    Heard();
+
+    // What was announced since the last call, once the pending announcement
+    // was made.
+    QStringList take();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QStringList said_;
+};
+
 // "3" -> " Length" etc.: the labels of a category, as a list's entries.
 QStringList labels_of(Index category);
 

@@ -128,35 +128,6 @@ TEST(ButtonKeys, EnterOnQuitEndsTheProgram) {
     EXPECT_FALSE(w.form().isVisible());
 }
 
-// What a screen reader speaks: each time an object of role notification
-// shows, its name. Heard watches every widget that shows (Qt's bridge turns
-// that into the object's "showing" state) and asks Qt's accessibility for its
-// role and name, as the bridge does.
-class Heard : public QObject {
-public:
-    Heard() { QApplication::instance()->installEventFilter(this); }
-
-    // What was announced since the last call, once the pending events ran.
-    QStringList take() {
-        QTest::qWait(20);
-        return std::exchange(said_, {});
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
-            if (iface != nullptr && iface->role() == QAccessible::Notification) {
-                said_ << iface->text(QAccessible::Name);
-            }
-        }
-        return false;
-    }
-
-private:
-    QStringList said_;
-};
-
 TEST(Announcements, EachResultIsSaidOnceWithItsUnit) {
     Window w;
     Heard heard;

@@ -5,8 +5,12 @@
 //   - the places box and spin control are shown exactly in decimal notation;
 //   - unless a run-time error was reported since the label last changed,
 //     whenever the notation and places box name a rendering, the label is
-//     empty or shows the current Answer that way.
+//     empty or shows the current Answer that way;
+//   - an action reports at most one run-time error, and one that failed is
+//     heard without a result; any other is heard at most once, and a result
+//     heard is the label's text in the unit that the tooltip names.
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSet>
 #include <QToolButton>
 
@@ -57,7 +61,8 @@ public:
                 QWidget* targets[] = {w_.category(), w_.source(), w_.target(), w_.spin()};
                 QWidget* target = targets[pick(4)];
                 if (!target->isVisible()) return QStringLiteral("nothing");
-                const int notches = pick(2) == 0 ? 1 : -1;
+                static const int turns[] = {1, -1, 3, -3};
+                const int notches = turns[pick(std::size(turns))];
                 w_.wheel(target, notches);
                 return QStringLiteral("wheel %1 over %2").arg(notches).arg(target->objectName());
             }
@@ -104,11 +109,29 @@ private:
     std::mt19937 random_{20261207};
 };
 
+// The result part of an announcement, after what the action chose: it starts
+// with the number shown.
+QString heard_result(const QString& said) {
+    static const QRegularExpression result(QStringLiteral("(?:^|\\. )(-?[0-9].*)$"));
+    return result.match(said).captured(1);
+}
+
+// The label's text in the unit that its tooltip names: the unit follows the
+// number on the line before "from"; a label with no story has no unit.
+QString expected_result(const QLabel* label) {
+    const QStringList lines = label->toolTip().split(QLatin1Char('\n'));
+    const qsizetype from = lines.indexOf(QRegularExpression(QStringLiteral("from .*")));
+    if (from < 1) return label->text();
+    return label->text() + QLatin1Char(' ') + lines[from - 1].section(QLatin1Char(' '), 1);
+}
+
 TEST(RandomActions, TheWindowStaysConsistent) {
     Window w;
+    Heard heard;
     RandomUser user(w);
     bool error_since_label_changed = false;
     int checked_renderings = 0;
+    int heard_results = 0;
     QSet<QString> kinds;
     for (int i = 0; i < kActions; ++i) {
         const qsizetype messages = w.messages().size();
@@ -116,6 +139,19 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         const QString action = user.act();
         SCOPED_TRACE(QStringLiteral("action %1: %2").arg(i).arg(action).toStdString());
         kinds.insert(action.section(QLatin1Char(' '), 0, 0));
+        const QStringList said = heard.take();
+        const qsizetype errors = w.messages().size() - messages;
+        ASSERT_LE(errors, 1) << w.messages().join(QLatin1Char('\n')).toStdString();
+        ASSERT_LE(said.size(), 1);
+        for (const QString& announcement : said) {
+            const QString result = heard_result(announcement);
+            if (errors > 0) {
+                ASSERT_TRUE(result.isEmpty()) << "a failed action announced " << announcement.toStdString();
+            } else if (!result.isEmpty()) {
+                ASSERT_EQ(result, expected_result(w.result()));
+                ++heard_results;
+            }
+        }
 
         const auto category = static_cast<Index>(w.category()->currentIndex());
         ASSERT_EQ(w.items(w.source()), labels_of(category));
@@ -146,6 +182,7 @@ TEST(RandomActions, TheWindowStaysConsistent) {
     }
     EXPECT_GT(w.messages().size(), 5);
     EXPECT_GT(checked_renderings, kActions / 4);
+    EXPECT_GT(heard_results, kActions / 10);
 }
 
 }  // namespace
