@@ -73,8 +73,10 @@ int main(int argc, char** argv) {
     }
     // The application object keeps its argc and argv for its whole life.
     std::vector<QByteArray> qt_arguments;
+    qt_arguments.reserve(command_line.qt_arguments.size());
     for (const QString& argument : command_line.qt_arguments) qt_arguments.push_back(argument.toLocal8Bit());
     std::vector<char*> qt_argv;
+    qt_argv.reserve(qt_arguments.size() + 1);
     for (QByteArray& argument : qt_arguments) qt_argv.push_back(argument.data());
     qt_argv.push_back(nullptr);
     int qt_argc = static_cast<int>(qt_arguments.size());
