@@ -133,15 +133,15 @@ std::string_view list_purpose(List list) {
 }
 
 std::string heard_pick(List list, Index category, Index source, Index target) {
-    const std::string purpose(list_purpose(list));
+    std::string said(list_purpose(list));
     switch (list) {
         case List::category:
-            return purpose + " " + without_blank(category_label(category)) + ": " +
-                   heard_pair(category, source, target);
-        case List::source: return purpose + " " + unit_name(category, source);
-        case List::target: return purpose + " " + unit_name(category, target);
+            said += " " + without_blank(category_label(category)) + ": " + heard_pair(category, source, target);
+            break;
+        case List::source: said += " " + unit_name(category, source); break;
+        case List::target: said += " " + unit_name(category, target); break;
     }
-    return purpose;
+    return said;
 }
 
 std::string heard_pair(Index category, Index source, Index target) {
