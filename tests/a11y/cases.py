@@ -117,6 +117,9 @@ CASES = (
          Step("type 0"),
          Step("Return", said("alert", "Run-time error: Invalid argument")),
          Step("Return", said(VALUE_BOX)),
-         Step(f"wheel 3 at {SPIN}", once("alert"), never("notification")),
-         Step("Return", never("alert"))),
+         # The box's button has the focus. (Orca 43 may take the box for the
+         # active window on the wheel's button event and not say "alert".)
+         Step(f"wheel 3 at {SPIN}", said(rx(r"ok (push )?button")), never("notification")),
+         # Closed, no second box follows: the focus is back in the value box.
+         Step("Return", never("alert"), said(VALUE_BOX))),
 )
