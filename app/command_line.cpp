@@ -96,8 +96,47 @@ QString as_typed(const QStringList& arguments, const QString& name) {
     return QLatin1Char('-') + name;
 }
 
+// A Qt option that takes a value, named as typed after its dashes.
+bool takes_value(const QList<QCommandLineOption>& qt, const QString& name) {
+    return std::any_of(qt.begin(), qt.end(), [&](const QCommandLineOption& option) {
+        return !option.valueName().isEmpty() && option.names().contains(name);
+    });
+}
+
+// The arguments with each Qt option's -option=value (or --option=value) as
+// two words, which Qt 6 reads for every option.
+QStringList split_values(const QStringList& arguments, const QList<QCommandLineOption>& qt) {
+    QStringList split = arguments.mid(0, 1);
+    bool value_next = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            split += arguments.mid(i);
+            break;
+        }
+        // -platform -x=1 names the plugin "-x=1"; that word is not an option.
+        if (value_next || !argument.startsWith(QLatin1Char('-'))) {
+            split << argument;
+            value_next = false;
+            continue;
+        }
+        const qsizetype dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = argument.mid(dashes, equals < 0 ? -1 : equals - dashes);
+        if (!takes_value(qt, name)) {
+            split << argument;
+        } else if (equals < 0) {
+            split << argument;
+            value_next = true;
+        } else {
+            split << argument.left(equals) << argument.mid(equals + 1);
+        }
+    }
+    return split;
+}
+
 CommandLine refusal(const QString& reason) {
-    return {Action::refuse, QStringLiteral("metrova: %1; try 'metrova --help'\n").arg(reason)};
+    return {Action::refuse, QStringLiteral("metrova: %1; try 'metrova --help'\n").arg(reason), false, {}};
 }
 
 // The parser's other messages are sentences ("Missing value after '-style'.");
@@ -134,10 +173,13 @@ CommandLine read_command_line(const QStringList& arguments) {
     const QStringList stray = parser.positionalArguments();
     if (!stray.isEmpty()) return refusal(QStringLiteral("unexpected argument '%1'").arg(stray.first()));
 
-    if (parser.isSet(help)) return {Action::show_help, help_text(own, qt)};
-    if (parser.isSet(version)) return {Action::show_version, QStringLiteral("metrova " METROVA_VERSION "\n")};
-    return {
-        Action::open_window, {}, parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"))};
+    if (parser.isSet(help)) return {Action::show_help, help_text(own, qt), false, {}};
+    if (parser.isSet(version))
+        return {Action::show_version, QStringLiteral("metrova " METROVA_VERSION "\n"), false, {}};
+    return {Action::open_window,
+            {},
+            parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display")),
+            split_values(arguments, qt)};
 }
 
 }  // namespace metrova::app

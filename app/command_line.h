@@ -27,6 +27,10 @@ struct CommandLine {
     // -platform or -display was given: the window's display is named on the
     // command line rather than in the environment.
     bool names_display = false;
+    // The arguments for the application object: those given, with each of
+    // Qt's options written -option=value split into -option and value, as
+    // Qt 6 reads that form only for -style and -stylesheet.
+    QStringList qt_arguments;
 };
 
 // arguments as main() received them, the program's path first.

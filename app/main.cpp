@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <tuple>
+#include <vector>
 
 #include "accessibility.h"
 #include "command_line.h"
@@ -70,8 +71,18 @@ int main(int argc, char** argv) {
         std::fputs("metrova: no display to open the window on (DISPLAY is not set)\n", stderr);
         return 1;
     }
+    // The application object keeps its argc and argv for its whole life.
+    std::vector<QByteArray> qt_arguments;
+    qt_arguments.reserve(command_line.qt_arguments.size());
+    for (const QString& argument : command_line.qt_arguments) qt_arguments.push_back(argument.toLocal8Bit());
+    std::vector<char*> qt_argv;
+    qt_argv.reserve(qt_arguments.size() + 1);
+    for (QByteArray& argument : qt_arguments) qt_argv.push_back(argument.data());
+    qt_argv.push_back(nullptr);
+    int qt_argc = static_cast<int>(qt_arguments.size());
+
     previous_handler = qInstallMessageHandler(start_up_messages);
-    const QApplication app(argc, argv);
+    const QApplication app(qt_argc, qt_argv.data());
     qInstallMessageHandler(previous_handler);
     for (const auto& [type, message] : std::as_const(held_messages)) {
         if (previous_handler != nullptr) previous_handler(type, QMessageLogContext(), message);

@@ -15,6 +15,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "0 to 10 decimal places or in scientific notation.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# What a plain install puts under the prefix, and Debian's copyright and
+# changelog (the component debian, cmake/Install.cmake), in one package.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};Metrova;ALL;/" "${PROJECT_BINARY_DIR};Metrova;debian;/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

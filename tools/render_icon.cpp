@@ -1,25 +1,76 @@
-// Renders an SVG into a square PNG at build time: render_icon IN.svg SIZE OUT.png
+// Renders an SVG into a square PNG: render_icon IN.svg SIZE OUT.png, as
+// resources/icon-32.png was made. With --compare, checks that an existing PNG
+// is still that rendering (the test metrova_icon): the icon is committed
+// rather than rendered at build time, and must not drift from icon.svg.
+//   render_icon IN.svg SIZE OUT.png
+//   render_icon --compare IN.svg SIZE PNG
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
-int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fputs("usage: render_icon IN.svg SIZE OUT.png\n", stderr);
-        return 2;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication app(argc, argv);
-    QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
-    const int size = QByteArray(argv[2]).toInt();
-    if (!renderer.isValid() || size <= 0) return 1;
+namespace {
+
+// Qt versions antialias edges a little differently; a changed picture moves
+// far more than this in some channel of some pixel.
+constexpr int kTolerance = 8;
+
+QImage render(const char* svg, int size) {
+    QSvgRenderer renderer(QString::fromLocal8Bit(svg));
+    if (!renderer.isValid() || size <= 0) return {};
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+    return image;
+}
+
+// The largest difference of one channel between two images of one size.
+int largest_difference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool compare = argc == 5 && std::strcmp(argv[1], "--compare") == 0;
+    if (argc != 4 && !compare) {
+        std::fputs("usage: render_icon IN.svg SIZE OUT.png\n       render_icon --compare IN.svg SIZE PNG\n", stderr);
+        return 2;
+    }
+    char** args = compare ? argv + 2 : argv + 1;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    const QImage image = render(args[0], QByteArray(args[1]).toInt());
+    if (image.isNull()) {
+        std::fprintf(stderr, "render_icon: cannot render %s at size %s\n", args[0], args[1]);
+        return 1;
+    }
+    if (!compare) return image.save(QString::fromLocal8Bit(args[2]), "PNG") ? 0 : 1;
+
+    const QImage kept(QString::fromLocal8Bit(args[2]));
+    if (kept.size() != image.size()) {
+        std::fprintf(stderr, "render_icon: %s is %dx%d, the rendering %dx%d\n", args[2], kept.width(), kept.height(),
+                     image.width(), image.height());
+        return 1;
+    }
+    const int difference = largest_difference(kept, image);
+    std::printf("%s against the rendering of %s: largest channel difference %d (at most %d)\n", args[2], args[0],
+                difference, kTolerance);
+    return difference <= kTolerance ? 0 : 1;
 }

@@ -24,6 +24,7 @@ exits() { [ "$status" -eq "$1" ]; }
 empty() { [ ! -s "$1" ]; }
 one_line() { [ "$(wc -l <"$1")" -eq 1 ] && [ -z "$(tail -c 1 "$1")" ]; }
 has_line() { grep -qE -- "$2" "$1"; }
+not_has_line() { ! has_line "$@"; }
 
 # The version keeps its leading zeros (1.01.0002, not 1.1.2).
 if ! [[ $version =~ ^[0-9]+\.[0-9]{2}\.[0-9]{4}$ ]]; then
@@ -88,6 +89,22 @@ run -platform no-such-plugin
 check "exits 1" exits 1
 check "says one line on stderr" one_line "$err"
 check "says Qt cannot open the window" has_line "$err" '^metrova: cannot open the window: .*no-such-plugin'
+
+# -option=value reaches Qt as the option and its value, in every spelling:
+# Qt is told of a display that is not there and names it.
+for option in -display=:9876 --display=:9876 "-display :9876"; do
+    # shellcheck disable=SC2086 # "-display :9876" is two words on purpose
+    run $option
+    check "exits 1" exits 1
+    check "says Qt cannot reach display :9876" has_line "$err" '^metrova: cannot open the window: .*:9876'
+done
+# The window opens on the offscreen plugin named that way and runs until it
+# is ended (Qt without the plugin's name would find no display and exit).
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 3 "$metrova" -platform=offscreen >"$out" 2>"$err"
+status=$?
+shown="metrova -platform=offscreen, ended after 3 s"
+check "was still running (timeout's 124)" exits 124
+check "said nothing of a display" not_has_line "$err" 'display|cannot open'
 
 [ "$failures" -eq 0 ] && echo "all command-line checks passed"
 exit $((failures > 0))
