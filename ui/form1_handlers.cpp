@@ -251,8 +251,8 @@ void Form1::UpDown1_DownClick() { UpDown1_UpClick(); }
 // action's and the action reports it once.
 Failure Form1::stepPlaces(int steps) {
     Failure failure = Failure::none;
+    const int direction = steps > 0 ? 1 : -1;
     for (int i = 0; i < std::abs(steps); ++i) {
-        const int direction = steps > 0 ? 1 : -1;
         bool changed = false;
         {
             const QSignalBlocker quiet(Text2);

@@ -111,7 +111,7 @@ private:
 
 // The result part of an announcement, after what the action chose: it starts
 // with the number shown.
-QString heard_result(const QString& said) {
+QString result_part(const QString& said) {
     static const QRegularExpression result(QStringLiteral("(?:^|\\. )(-?[0-9].*)$"));
     return result.match(said).captured(1);
 }
@@ -144,7 +144,7 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         ASSERT_LE(errors, 1) << w.messages().join(QLatin1Char('\n')).toStdString();
         ASSERT_LE(said.size(), 1);
         for (const QString& announcement : said) {
-            const QString result = heard_result(announcement);
+            const QString result = result_part(announcement);
             if (errors > 0) {
                 ASSERT_TRUE(result.isEmpty()) << "a failed action announced " << announcement.toStdString();
             } else if (!result.isEmpty()) {
