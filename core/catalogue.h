@@ -7,6 +7,7 @@
 // included (" kirometer(km)", " gallon(England)" beside " gallon (USA)").
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -28,6 +29,10 @@ inline constexpr Index mass = 7;
 inline constexpr Index velocity = 8;
 inline constexpr Index temperature = 9;
 }  // namespace category
+
+// The number of units of each category, by category index; every formula
+// table is checked against it when it is built, and the labels are too.
+inline constexpr std::array<Index, 10> kUnitCounts = {3, 5, 3, 3, 7, 7, 11, 7, 4, 2};
 
 // 10.
 Index category_count() noexcept;

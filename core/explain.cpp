@@ -4,18 +4,10 @@
 #include <string_view>
 
 #include "number_format.h"
-#include "optics.h"
 #include "tables.h"
 
 namespace metrova {
 namespace {
-
-const Cell* cell_of(Index category, Index source, Index target) {
-    const Index units = unit_count(category);
-    if (source < 0 || source >= units || target < 0 || target >= units) return nullptr;
-    if (category == category::optics) return &optics_cell(source, target).formula;
-    return &linear_table(category).at(source, target);
-}
 
 // The position of the parenthesis that closes the one at `open`.
 std::size_t closing(std::string_view text, std::size_t open) {
@@ -34,10 +26,10 @@ bool is_number_or_v(std::string_view text, bool signed_number) {
 }
 
 // A C++ cell expression as people write it:
-//   "-(c.ln(v) / c.ln(10) - 2)" -> "−(ln v ÷ ln 10 − 2)"
+//   "-(ln(v) / ln(10) - 2)"    -> "−(ln v ÷ ln 10 − 2)"
 //   "(p10(5) * v) / 133.32"     -> "(10^5 × v) ÷ 133.32"
 std::string readable(std::string_view expression) {
-    constexpr std::string_view kLn = "c.ln(";
+    constexpr std::string_view kLn = "ln(";
     constexpr std::string_view kPower = "p10(";
     std::string text;
     std::size_t i = 0;
@@ -74,11 +66,8 @@ std::string without_blank(std::string_view label) {
     return std::string(label);
 }
 
-bool names_unit(Index category, Index unit) { return unit >= 0 && unit < unit_count(category); }
-
-std::string_view sign_rule_text(Index category, Index source, Index target) {
-    if (category != category::optics) return {};
-    switch (optics_cell(source, target).sign_rule) {
+std::string_view sign_rule_text(SignRule rule) {
+    switch (rule) {
         case SignRule::make_non_negative: return "v made non-negative";
         case SignRule::make_non_positive: return "v made non-positive";
         case SignRule::none: break;
@@ -91,15 +80,16 @@ std::string_view sign_rule_text(Index category, Index source, Index target) {
 std::string unit_name(Index category, Index unit) { return without_blank(unit_label(category, unit)); }
 
 std::string formula_text(Index category, Index source, Index target) {
-    const Cell* cell = cell_of(category, source, target);
-    if (cell == nullptr || cell->same()) return {};
-    return readable(cell->expression);
+    const std::optional<Rule> rule = rule_of(category, source, target);
+    if (!rule || rule->formula->same()) return {};
+    return readable(rule->formula->expression);
 }
 
 std::optional<Explanation> explain(Index category, Index source, Index target, double v, const Conversion& conversion) {
     using Outcome = Conversion::Outcome;
     if (conversion.outcome != Outcome::identity && conversion.outcome != Outcome::stored) return std::nullopt;
-    if (!names_unit(category, source) || !names_unit(category, target)) return std::nullopt;
+    const std::optional<Rule> rule = rule_of(category, source, target);
+    if (!rule) return std::nullopt;
     Explanation told{unit_name(category, target), {}};
     told.story = number_to_text(conversion.value) + " " + told.unit + "\nfrom " + number_to_text(v) + " " +
                  unit_name(category, source);
@@ -107,8 +97,8 @@ std::optional<Explanation> explain(Index category, Index source, Index target, d
         told.story += ": the same unit, passed through unchanged";
         return told;
     }
-    if (conversion.corrected) told.story += ", " + std::string(sign_rule_text(category, source, target));
-    told.story += ": " + formula_text(category, source, target);
+    if (conversion.corrected) told.story += ", " + std::string(sign_rule_text(rule->sign_rule));
+    told.story += ": " + readable(rule->formula->expression);
     return told;
 }
 

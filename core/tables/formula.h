@@ -11,45 +11,42 @@
 // and as its text, from which the result's tooltip writes the formula for
 // people (explain.h). The two cannot drift apart.
 //
-// p10(k) is the power operation, 10 to the power k, called at run time.
-// c.ln(x) is the natural logarithm, whose argument 0 is an invalid argument.
+// p10(k) is the power operation, 10 to the power k, and ln(x) the natural
+// logarithm (elementary.h), both called at run time.
 //
-// A cell has no fault check of its own. The floating-point flags are sticky
-// and no cell brings an overflowed value back into range, so the one check
-// after the whole chain (convert.cpp) sees a failure wherever in the chain it
-// happened, also in a left operand that comes before a power call; and a
-// failed conversion never replaces the answer.
+// A cell is a plain function of v and has no fault check of its own. Every
+// failure, the logarithm's invalid argument included, raises its
+// floating-point flag; the flags are sticky and no cell brings an overflowed
+// value back into range, so the one check after the whole chain (convert.cpp)
+// sees a failure wherever in the chain it happened, also in a left operand
+// that comes before a power call; and a failed conversion never replaces the
+// answer.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "catalogue.h"
-#include "fault.h"
+#include "elementary.h"
 
 namespace metrova {
 
-// 10 to the power k, the double nearest to it for the whole k that the tables
-// use. Not inline, so that it is a call at run time like the logarithm.
-double p10(double k) noexcept;
-
-// What a formula needs besides v: the logarithm, and the failure it met.
-class Evaluation {
-public:
-    double ln(double x) noexcept;
-    [[nodiscard]] Failure failure() const noexcept { return failure_; }
-
-private:
-    Failure failure_ = Failure::none;
-};
-
 struct Cell {
-    double (*evaluate)(double v, Evaluation& c) noexcept = nullptr;  // nullptr: equal units
-    std::string_view expression;                                     // as written in the table
+    double (*evaluate)(double v) noexcept = nullptr;  // nullptr: equal units
+    std::string_view expression;                      // as written in the table
 
-    [[nodiscard]] bool same() const noexcept { return evaluate == nullptr; }
+    [[nodiscard]] constexpr bool same() const noexcept { return evaluate == nullptr; }
 };
 
 inline constexpr Cell kSame{};
+
+// What an Optics cell does to v before its formula; no other category has one.
+enum class SignRule : std::uint8_t {
+    none,
+    make_non_negative,  // v < 0 (strictly, so -0 stays) becomes -v
+    make_non_positive,  // v > 0 becomes -v
+};
 
 // A square table of one category, source unit in rows, target in columns.
 struct Table {
@@ -59,8 +56,22 @@ struct Table {
     [[nodiscard]] const Cell& at(Index source, Index target) const noexcept { return cells[source * size + target]; }
 };
 
+// The table of `Category`, checked by the compiler: one row and one column
+// per unit of the category in the catalogue, and a formula in every cell but
+// those of equal units. A table that fails either does not build.
+template <Index Category, std::size_t N>
+consteval Table checked_table(const Cell (&cells)[N][N]) {
+    if (N != static_cast<std::size_t>(kUnitCounts[Category])) throw "the table's size is not its category's unit count";
+    for (std::size_t source = 0; source < N; ++source) {
+        for (std::size_t target = 0; target < N; ++target) {
+            if ((source == target) != cells[source][target].same())
+                throw "a cell lacks its formula, or equal units have one";
+        }
+    }
+    return {static_cast<Index>(N), &cells[0][0]};
+}
+
 }  // namespace metrova
 
 // NOLINTNEXTLINE(cppcoreguidelines-macro-usage): only a macro can keep an expression as code and as text
-#define CELL(expr) \
-    (metrova::Cell{+[](double v, [[maybe_unused]] metrova::Evaluation& c) noexcept -> double { return (expr); }, #expr})
+#define CELL(expr) (metrova::Cell{+[](double v) noexcept -> double { return (expr); }, #expr})

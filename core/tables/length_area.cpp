@@ -151,7 +151,7 @@ constexpr Cell kArea[7][7] = {
 
 }  // namespace
 
-Table length_table() noexcept { return {7, &kLength[0][0]}; }
-Table area_table() noexcept { return {7, &kArea[0][0]}; }
+Table length_table() noexcept { return checked_table<category::length>(kLength); }
+Table area_table() noexcept { return checked_table<category::area>(kArea); }
 
 }  // namespace metrova

@@ -81,6 +81,6 @@ constexpr Cell kMass[7][7] = {
 
 }  // namespace
 
-Table mass_table() noexcept { return {7, &kMass[0][0]}; }
+Table mass_table() noexcept { return checked_table<category::mass>(kMass); }
 
 }  // namespace metrova

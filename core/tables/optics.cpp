@@ -1,5 +1,7 @@
 #include "optics.h"
 
+#include <iterator>
+
 namespace metrova {
 namespace {
 
@@ -11,8 +13,8 @@ constexpr auto kNonPositive = SignRule::make_non_positive;
 constexpr OpticsCell kOptics[3][3] = {
     {   // from Percent
         {kNone, kSame},                                                         // Percent
-        {kNonNegative, CELL((c.ln(v) / c.ln(10) - 2) * 10)},                    // Decibel
-        {kNonNegative, CELL(-(c.ln(v) / c.ln(10) - 2))},                        // Optical Density
+        {kNonNegative, CELL((ln(v) / ln(10) - 2) * 10)},                    // Decibel
+        {kNonNegative, CELL(-(ln(v) / ln(10) - 2))},                        // Optical Density
     },
     {   // from Decibel
         {kNonPositive, CELL(p10(v / 10 + 2))},                                  // Percent
@@ -26,6 +28,10 @@ constexpr OpticsCell kOptics[3][3] = {
     },
 };
 // clang-format on
+
+static_assert(std::size(kOptics) == static_cast<std::size_t>(kUnitCounts[category::optics]) &&
+                  std::size(kOptics[0]) == std::size(kOptics),
+              "one row and one column per Optics unit");
 
 }  // namespace
 

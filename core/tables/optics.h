@@ -16,12 +16,6 @@
 
 namespace metrova {
 
-enum class SignRule : std::uint8_t {
-    none,
-    make_non_negative,  // v < 0 (strictly, so -0 stays) becomes -v
-    make_non_positive,  // v > 0 becomes -v
-};
-
 struct OpticsCell {
     SignRule sign_rule = SignRule::none;
     Cell formula = kSame;

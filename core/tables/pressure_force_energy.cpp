@@ -91,8 +91,8 @@ constexpr Cell kEnergy[3][3] = {
 
 }  // namespace
 
-Table pressure_table() noexcept { return {5, &kPressure[0][0]}; }
-Table force_table() noexcept { return {3, &kForce[0][0]}; }
-Table energy_table() noexcept { return {3, &kEnergy[0][0]}; }
+Table pressure_table() noexcept { return checked_table<category::pressure>(kPressure); }
+Table force_table() noexcept { return checked_table<category::force>(kForce); }
+Table energy_table() noexcept { return checked_table<category::energy>(kEnergy); }
 
 }  // namespace metrova

@@ -51,7 +51,7 @@ constexpr Cell kTemperature[2][2] = {
 
 }  // namespace
 
-Table velocity_table() noexcept { return {4, &kVelocity[0][0]}; }
-Table temperature_table() noexcept { return {2, &kTemperature[0][0]}; }
+Table velocity_table() noexcept { return checked_table<category::velocity>(kVelocity); }
+Table temperature_table() noexcept { return checked_table<category::temperature>(kTemperature); }
 
 }  // namespace metrova

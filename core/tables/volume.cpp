@@ -163,6 +163,6 @@ constexpr Cell kVolume[11][11] = {
 
 }  // namespace
 
-Table volume_table() noexcept { return {11, &kVolume[0][0]}; }
+Table volume_table() noexcept { return checked_table<category::volume>(kVolume); }
 
 }  // namespace metrova

@@ -1,0 +1,191 @@
+// Natural numbers of up to 1152 bits, the arithmetic of the exact and the
+// very precise paths of the power of ten and the logarithm (elementary.cpp).
+//
+// Limbs are 32 bits wide, so that every product of two limbs fits the 64-bit
+// integer of any platform, 32-bit ones included; integer arithmetic raises no
+// floating-point flag. Everything is constexpr, so the constants ln 2 and
+// ln 10 are worked out by the compiler. The callers keep their numbers within
+// the capacity (the widest is a product of two 600-bit numbers); nothing here
+// checks it.
+#pragma once
+
+#include <array>
+#include <compare>
+#include <cstdint>
+
+namespace metrova {
+
+class Natural {
+public:
+    static constexpr int kLimbs = 36;
+    static constexpr int kBits = kLimbs * 32;
+
+    constexpr Natural() = default;
+    constexpr explicit Natural(std::uint64_t v) noexcept {
+        limbs_[0] = static_cast<std::uint32_t>(v);
+        limbs_[1] = static_cast<std::uint32_t>(v >> 32);
+        trim(2);
+    }
+
+    // 2^n.
+    static constexpr Natural power_of_two(int n) noexcept { return Natural(1) <<= n; }
+
+    [[nodiscard]] constexpr bool is_zero() const noexcept { return size_ == 0; }
+
+    // The number of bits up to the highest one: 0 for 0, 1 for 1, 4 for 12.
+    [[nodiscard]] constexpr int bit_length() const noexcept {
+        if (size_ == 0) return 0;
+        int bits = 32 * (size_ - 1);
+        for (std::uint32_t top = limbs_[size_ - 1]; top != 0; top >>= 1) ++bits;
+        return bits;
+    }
+
+    [[nodiscard]] constexpr bool bit(int i) const noexcept {
+        return i >= 0 && i < kBits && ((limbs_[i / 32] >> (i % 32)) & 1U) != 0;
+    }
+
+    // Whether any bit below position n is set.
+    [[nodiscard]] constexpr bool any_below(int n) const noexcept {
+        for (int i = 0; i < size_ && 32 * i < n; ++i) {
+            const int bits = n - 32 * i;
+            const std::uint32_t mask = bits >= 32 ? ~0U : (1U << bits) - 1;
+            if ((limbs_[i] & mask) != 0) return true;
+        }
+        return false;
+    }
+
+    // The low 64 bits.
+    [[nodiscard]] constexpr std::uint64_t low64() const noexcept {
+        return (std::uint64_t{limbs_[1]} << 32) | limbs_[0];
+    }
+
+    friend constexpr bool operator==(const Natural& a, const Natural& b) noexcept = default;
+    friend constexpr std::strong_ordering operator<=>(const Natural& a, const Natural& b) noexcept {
+        if (a.size_ != b.size_) return a.size_ <=> b.size_;
+        for (int i = a.size_ - 1; i >= 0; --i) {
+            if (a.limbs_[i] != b.limbs_[i]) return a.limbs_[i] <=> b.limbs_[i];
+        }
+        return std::strong_ordering::equal;
+    }
+
+    constexpr Natural& operator+=(const Natural& b) noexcept {
+        const int n = wider(b);
+        std::uint64_t carry = 0;
+        for (int i = 0; i < n && i < kLimbs; ++i) {
+            carry += std::uint64_t{limbs_[i]} + b.limbs_[i];
+            limbs_[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (n < kLimbs) limbs_[n] = static_cast<std::uint32_t>(carry);
+        trim(n + 1);
+        return *this;
+    }
+
+    // Needs *this >= b.
+    constexpr Natural& operator-=(const Natural& b) noexcept {
+        std::int64_t borrow = 0;
+        for (int i = 0; i < size_; ++i) {
+            borrow += std::int64_t{limbs_[i]} - std::int64_t{i < b.size_ ? b.limbs_[i] : 0U};
+            limbs_[i] = static_cast<std::uint32_t>(borrow);
+            borrow = borrow < 0 ? -1 : 0;
+        }
+        trim(size_);
+        return *this;
+    }
+
+    constexpr Natural& operator<<=(int n) noexcept {
+        const int whole = n / 32;
+        const int part = n % 32;
+        const int top = size_ + whole + 1 < kLimbs ? size_ + whole + 1 : kLimbs;
+        for (int i = top - 1; i >= 0; --i) {
+            const int from = i - whole;
+            const std::uint32_t hi = from >= 0 && from < size_ ? limbs_[from] : 0U;
+            const std::uint32_t lo = from - 1 >= 0 && from - 1 < size_ ? limbs_[from - 1] : 0U;
+            limbs_[i] = part == 0 ? hi : (hi << part) | (lo >> (32 - part));
+        }
+        trim(top);
+        return *this;
+    }
+
+    constexpr Natural& operator>>=(int n) noexcept {
+        const int whole = n / 32;
+        const int part = n % 32;
+        for (int i = 0; i < size_; ++i) {
+            const int from = i + whole;
+            const std::uint32_t lo = from < size_ ? limbs_[from] : 0U;
+            const std::uint32_t hi = from + 1 < size_ ? limbs_[from + 1] : 0U;
+            limbs_[i] = part == 0 ? lo : (lo >> part) | (hi << (32 - part));
+        }
+        trim(size_);
+        return *this;
+    }
+
+    constexpr Natural& operator*=(std::uint32_t m) noexcept {
+        std::uint64_t carry = 0;
+        for (int i = 0; i < size_; ++i) {
+            carry += std::uint64_t{limbs_[i]} * m;
+            limbs_[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (size_ < kLimbs) limbs_[size_] = static_cast<std::uint32_t>(carry);
+        trim(size_ + 1);
+        return *this;
+    }
+
+    // *this := *this / d, rounded down; returns the remainder. d > 0.
+    constexpr std::uint32_t divide(std::uint32_t d) noexcept {
+        std::uint64_t rest = 0;
+        for (int i = size_ - 1; i >= 0; --i) {
+            rest = (rest << 32) | limbs_[i];
+            limbs_[i] = static_cast<std::uint32_t>(rest / d);
+            rest %= d;
+        }
+        trim(size_);
+        return static_cast<std::uint32_t>(rest);
+    }
+
+    friend constexpr Natural operator*(const Natural& a, const Natural& b) noexcept {
+        Natural p;
+        for (int i = 0; i < a.size_; ++i) {
+            std::uint64_t carry = 0;
+            for (int j = 0; j < b.size_ && i + j < kLimbs; ++j) {
+                carry += std::uint64_t{a.limbs_[i]} * b.limbs_[j] + p.limbs_[i + j];
+                p.limbs_[i + j] = static_cast<std::uint32_t>(carry);
+                carry >>= 32;
+            }
+            if (i + b.size_ < kLimbs) p.limbs_[i + b.size_] = static_cast<std::uint32_t>(carry);
+        }
+        p.trim(a.size_ + b.size_);
+        return p;
+    }
+
+    // a / b rounded down, a %= b left in `a`. b > 0. Bit by bit, so it suits
+    // quotients of some hundred bits.
+    static constexpr Natural take_quotient(Natural& a, const Natural& b) noexcept {
+        Natural quotient;
+        for (int shift = a.bit_length() - b.bit_length(); shift >= 0; --shift) {
+            Natural step = b;
+            step <<= shift;
+            if (a >= step) {
+                a -= step;
+                quotient += power_of_two(shift);
+            }
+        }
+        return quotient;
+    }
+
+private:
+    [[nodiscard]] constexpr int wider(const Natural& b) const noexcept { return size_ > b.size_ ? size_ : b.size_; }
+
+    // The limbs from `used` up are zero; size_ becomes the count below the
+    // highest non-zero one.
+    constexpr void trim(int used) noexcept {
+        size_ = used < kLimbs ? used : kLimbs;
+        while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
+    }
+
+    std::array<std::uint32_t, kLimbs> limbs_{};
+    int size_ = 0;
+};
+
+}  // namespace metrova
