@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 #include "elementary.h"
@@ -86,10 +87,16 @@ int main(int argc, char** argv) {
     for (long i = 0; i < count; ++i) {
         double x = 0;
         switch (i % 10) {
-            case 0: case 1: case 2: case 3: case 4: case 5:  // the formulas' range
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+            case 4:
+            case 5:  // the formulas' range
                 x = -330 + 332 * rng.unit();
                 break;
-            case 6: case 7:  // every magnitude below 512, near 0 included
+            case 6:
+            case 7:  // every magnitude below 512, near 0 included
                 x = spread(rng, -1074, 8, true);
                 break;
             case 8:  // the edges of the double range: overflow and the subnormal results
@@ -105,7 +112,7 @@ int main(int argc, char** argv) {
         compare(power, x, metrova::p10(x), referee(mpfr_exp10, x));
     }
 
-    Tally log{"ln"};
+    Tally logarithm{"ln"};
     for (long i = 0; i < count; ++i) {
         double x = 0;
         switch (i % 10) {
@@ -125,16 +132,16 @@ int main(int argc, char** argv) {
                 break;
         }
         if (x == 0) x = 0x1p-1074;
-        compare(log, x, metrova::ln(x), referee(mpfr_log, x));
+        compare(logarithm, x, metrova::ln(x), referee(mpfr_log, x));
     }
 
     long differ = 0;
-    for (const Tally* t : {&power, &log}) {
+    for (const Tally* t : {&power, &logarithm}) {
         std::printf("%s: %ld arguments, %ld differ from MPFR (seed %" PRIu64 ")\n", t->name, t->checked, t->differ,
                     seed);
         differ += t->differ;
     }
-    const long checked = power.checked + log.checked;
+    const long checked = power.checked + logarithm.checked;
     std::printf("%ld passed, %ld failed\n", checked - differ, differ);
     return differ == 0 ? 0 : 1;
 }
