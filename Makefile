@@ -7,7 +7,8 @@
 #   make lint            format check, clang-tidy and cppcheck, no finding allowed
 #   make fuzz            the core's libFuzzer target, FUZZ_SECONDS long
 #   make bench           the benchmarks
-#   make ci-legs         the CI legs: clang, x86-64-v3, link-time optimisation, Debug
+#   make ci-legs         the CI legs: clang, x86-64-v3, link-time optimisation, Debug, and the core
+#                        for 32-bit x86, arm64, s390x and Windows
 #   make package         the Debian package build/metrova_<version>_<arch>.deb, reproducible
 #   make install-check   install into a temporary prefix, validate, package, lintian
 #   make repro-check     package one commit in two clones and compare the bytes
@@ -122,4 +123,5 @@ install-check: build
 	scripts/install-check build
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-clang build-fma build-lto build-debug
+	rm -rf build build-sanitize build-fuzz build-clang build-fma build-lto build-debug build-i386 build-arm64 \
+		build-s390x build-windows

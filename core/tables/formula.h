@@ -23,12 +23,17 @@
 // answer.
 #pragma once
 
+#include <cfloat>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "catalogue.h"
 #include "elementary.h"
+
+// Each operation of a cell is rounded once to double: arithmetic in a wider
+// format (the x87 unit's) would round twice and overflow elsewhere.
+static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must be evaluated in double");
 
 namespace metrova {
 

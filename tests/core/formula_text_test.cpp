@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "convert.h"
+#include "elementary.h"
 #include "explain.h"
 #include "same_bits.h"
 
@@ -38,9 +39,7 @@ public:
     [[nodiscard]] const std::string& error() const { return error_; }
 
     [[nodiscard]] Outcome evaluate(double v) const {
-        bool log_of_zero = false;
-        const double value = root_ ? root_->evaluate(v, log_of_zero) : 0.0;
-        if (log_of_zero) return {0.0, Failure::invalid_argument};
+        const double value = root_ ? root_->evaluate(v) : 0.0;
         if (std::isnan(value)) return {0.0, Failure::invalid_argument};
         if (std::isinf(value)) return {0.0, Failure::overflow};
         return {value, Failure::none};
@@ -52,21 +51,19 @@ private:
         double number = 0.0;
         std::unique_ptr<Node> left, right;
 
-        double evaluate(double v, bool& log_of_zero) const {
+        // The power and the logarithm are the system's own operations (their
+        // rounding is tested on its own); ln 0 is NaN.
+        double evaluate(double v) const {
             switch (op) {
                 case 'n': return number;
                 case 'v': return v;
-                case '~': return -left->evaluate(v, log_of_zero);
-                case 'p': return std::pow(10.0, left->evaluate(v, log_of_zero));
-                case 'l': {
-                    const double x = left->evaluate(v, log_of_zero);
-                    if (x == 0) log_of_zero = true;
-                    return std::log(x);
-                }
+                case '~': return -left->evaluate(v);
+                case 'p': return p10(left->evaluate(v));
+                case 'l': return ln(left->evaluate(v));
                 default: break;
             }
-            const double a = left->evaluate(v, log_of_zero);
-            const double b = right->evaluate(v, log_of_zero);
+            const double a = left->evaluate(v);
+            const double b = right->evaluate(v);
             switch (op) {
                 case '+': return a + b;
                 case '-': return a - b;
