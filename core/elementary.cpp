@@ -38,9 +38,9 @@ double nearest_double(const Natural& n, int exp2, bool negative) noexcept {
         ++quantum;
     }
     if (mantissa < kHidden) return std::bit_cast<double>(sign | mantissa);  // subnormal, quantum -1074
-    const auto biased = static_cast<std::uint64_t>(quantum + 52 + 1023);
+    const int biased = quantum + 52 + 1023;
     if (biased >= 0x7ff) return std::bit_cast<double>(sign | kInfinityBits);
-    return std::bit_cast<double>(sign | (biased << 52) | (mantissa - kHidden));
+    return std::bit_cast<double>(sign | (static_cast<std::uint64_t>(biased) << 52) | (mantissa - kHidden));
 }
 
 // Fixed-point evaluations carry at most this many units of their last bit

@@ -61,16 +61,20 @@ struct Table {
     [[nodiscard]] const Cell& at(Index source, Index target) const noexcept { return cells[source * size + target]; }
 };
 
+// Never defined and not constexpr: a table that calls it cannot be built,
+// and the compiler names it in its error.
+void table_does_not_fit_its_category() noexcept;
+
 // The table of `Category`, checked by the compiler: one row and one column
 // per unit of the category in the catalogue, and a formula in every cell but
 // those of equal units. A table that fails either does not build.
 template <Index Category, std::size_t N>
-consteval Table checked_table(const Cell (&cells)[N][N]) {
-    if (N != static_cast<std::size_t>(kUnitCounts[Category])) throw "the table's size is not its category's unit count";
+consteval Table checked_table(const Cell (&cells)[N][N]) noexcept {
+    if (N != static_cast<std::size_t>(kUnitCounts[Category])) table_does_not_fit_its_category();  // its size
     for (std::size_t source = 0; source < N; ++source) {
         for (std::size_t target = 0; target < N; ++target) {
-            if ((source == target) != cells[source][target].same())
-                throw "a cell lacks its formula, or equal units have one";
+            // a cell without its formula, or equal units with one
+            if ((source == target) != cells[source][target].same()) table_does_not_fit_its_category();
         }
     }
     return {static_cast<Index>(N), &cells[0][0]};

@@ -53,7 +53,7 @@ private:
 
         // The power and the logarithm are the system's own operations (their
         // rounding is tested on its own); ln 0 is NaN.
-        double evaluate(double v) const {
+        [[nodiscard]] double evaluate(double v) const {
             switch (op) {
                 case 'n': return number;
                 case 'v': return v;

@@ -32,7 +32,8 @@ struct Random {
 };
 
 double referee(int (*f)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t), double x) {
-    mpfr_t a, r;
+    mpfr_t a;
+    mpfr_t r;
     mpfr_init2(a, 53);
     mpfr_init2(r, 53);
     mpfr_set_d(a, x, MPFR_RNDN);
@@ -61,12 +62,13 @@ void compare(Tally& t, double x, double ours, double theirs) {
 // A double with a random mantissa and sign and a binary exponent in [low, high].
 double spread(Random& rng, int low, int high, bool sign) {
     const std::uint64_t mantissa = rng.next() & ((std::uint64_t{1} << 52) - 1);
-    const int e = low + static_cast<int>(rng.below(static_cast<std::uint64_t>(high - low + 1)));
+    const int e =
+        low + static_cast<int>(rng.below(static_cast<std::uint64_t>(high) - static_cast<std::uint64_t>(low) + 1));
     double x = 0;
     if (e < -1022) {
         x = std::bit_cast<double>(mantissa >> (-1022 - e));  // subnormal
     } else {
-        x = std::bit_cast<double>((static_cast<std::uint64_t>(e + 1023) << 52) | mantissa);
+        x = std::bit_cast<double>(((static_cast<std::uint64_t>(e) + 1023) << 52) | mantissa);
     }
     return sign && (rng.next() & 1) != 0 ? -x : x;
 }
