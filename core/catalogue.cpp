@@ -44,14 +44,14 @@ constexpr std::array<CategoryRecord, 10> kCategories = {{
     {" Temperature", kTemperatureUnits},
 }};
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < kCategories.size(); ++i) {
-            if (kCategories[i].units.size() != static_cast<std::size_t>(kUnitCounts[i])) return false;
-        }
-        return kCategories.size() == kUnitCounts.size();
-    }(),
-    "every category has as many labels as kUnitCounts says");
+constexpr bool labels_match_counts() noexcept {
+    if (kCategories.size() != kUnitCounts.size()) return false;
+    for (std::size_t i = 0; i < kCategories.size(); ++i) {
+        if (kCategories[i].units.size() != static_cast<std::size_t>(kUnitCounts[i])) return false;
+    }
+    return true;
+}
+static_assert(labels_match_counts(), "every category has as many labels as kUnitCounts says");
 
 constexpr bool is_category(Index category) noexcept {
     return category >= 0 && category < static_cast<Index>(kCategories.size());
