@@ -1,15 +1,6 @@
 # arm64 with Debian's cross compiler (g++-aarch64-linux-gnu); the tests run
 # under qemu-user.
-set(CMAKE_SYSTEM_NAME Linux)
+set(METROVA_CROSS_TRIPLE aarch64-linux-gnu)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
-set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)
-set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
-set(CMAKE_FIND_ROOT_PATH /usr/aarch64-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Linked statically, so that the tests run without the target's shared
-# libraries installed on the build machine.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+include(${CMAKE_CURRENT_LIST_DIR}/debian-linux-cross.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64-static)

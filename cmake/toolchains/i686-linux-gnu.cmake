@@ -1,15 +1,6 @@
 # 32-bit x86 with Debian's cross compiler (g++-i686-linux-gnu); the tests
 # run under qemu-user, as a 64-bit kernel may lack the 32-bit personality.
-set(CMAKE_SYSTEM_NAME Linux)
+set(METROVA_CROSS_TRIPLE i686-linux-gnu)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-linux-gnu-gcc)
-set(CMAKE_CXX_COMPILER i686-linux-gnu-g++)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Linked statically, so that the tests run without the target's shared
-# libraries installed on the build machine.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+include(${CMAKE_CURRENT_LIST_DIR}/debian-linux-cross.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-i386-static)
