@@ -1,5 +1,6 @@
 #include "elementary.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -138,8 +139,15 @@ double invalid() noexcept {
     return zero / zero;  // NaN, raising the invalid flag
 }
 
-// 10^k for a whole k in -343..308: exactly, then rounded once.
+// 10^0 .. 10^22 are doubles: 5^22 has 52 bits.
+constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// 10^k for a whole k in -343..308: exactly, then rounded once. Within 22 of 0
+// the power is a double, and 10^-k one correctly rounded division by it.
 double power_of_ten_exact(int k) noexcept {
+    const auto magnitude = static_cast<std::size_t>(k < 0 ? -k : k);
+    if (magnitude < kExactPowers.size()) return k < 0 ? 1.0 / kExactPowers[magnitude] : kExactPowers[magnitude];
     Natural five(1);
     for (int i = 0; i < (k < 0 ? -k : k); ++i) five *= 5;
     if (k >= 0) return nearest_double(five, k, false);
