@@ -140,4 +140,6 @@ std::string heard_pair(Index category, Index source, Index target) {
 
 std::string heard_notation(bool decimal) { return decimal ? "Decimal notation" : "Scientific notation"; }
 
+std::string heard_copy(std::string_view shown) { return "Result copied: " + std::string(shown); }
+
 }  // namespace metrova

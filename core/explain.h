@@ -80,4 +80,9 @@ std::string heard_pair(Index category, Index source, Index target);
 // "Decimal notation", "Scientific notation".
 std::string heard_notation(bool decimal);
 
+// The result put on the clipboard, as it was copied: the label's text alone,
+// without the unit that the clipboard does not get.
+//   heard_copy("-16.990") -> "Result copied: -16.990"
+std::string heard_copy(std::string_view shown);
+
 }  // namespace metrova

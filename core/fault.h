@@ -16,7 +16,7 @@
 
 namespace metrova {
 
-enum class Failure : std::uint8_t { none, overflow, division_by_zero, invalid_argument };
+enum class [[nodiscard]] Failure : std::uint8_t{none, overflow, division_by_zero, invalid_argument};
 
 // "Overflow", "Division by zero", "Invalid argument"; empty for none.
 std::string_view failure_name(Failure failure) noexcept;

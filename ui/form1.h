@@ -25,6 +25,7 @@
 #include "explain.h"
 #include "fault.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -34,6 +35,7 @@ namespace metrova::ui {
 
 class Announcer;
 class PictureButton;
+class ResultLabel;
 class TextBox;
 class UpDown;
 
@@ -59,6 +61,8 @@ public:
 
     void Form_Load();
 
+private:
+    // The handlers, which only the window's own events and each other call.
     // The GO action: converts the value box's number into Answer and shows it.
     Failure Image1_Click();
     Failure Combo2_Click();
@@ -77,8 +81,10 @@ public:
     // writes the new number into the places box, whose change handler
     // converts, then runs that arrow's click handler.
     Failure stepPlaces(int steps);
+    // Puts the result label's text, whole, on the clipboard and tells the
+    // screen reader; nothing while the label is empty.
+    void copyResult();
 
-private:
     void createControls();
     void connectHandlers();
     // The end of a user's event: its first run-time error is reported.
@@ -108,7 +114,7 @@ private:
     std::array<QPushButton*, 2> Command1{};
     PictureButton* Image1 = nullptr;
     TextBox* Text1 = nullptr;
-    QLabel* Label1 = nullptr;
+    ResultLabel* Label1 = nullptr;
     std::array<QRadioButton*, 2> Option1{};
     TextBox* Text2 = nullptr;
     UpDown* UpDown1 = nullptr;
@@ -118,6 +124,11 @@ private:
     double Answer = 0.0;
 
     Announcer* announcer_ = nullptr;
+    // Copying the result: "Copy Result" in the value box's menu, with its
+    // shortcut anywhere in the window, and "Copy" in the result's own menu.
+    // Both are enabled while a result is shown.
+    QAction* copyResult_ = nullptr;
+    QAction* copyShown_ = nullptr;
     // Kept beside Answer: its unit and how it was computed, for the result's
     // tooltip and what a screen reader hears; none until a conversion has
     // given a result.

@@ -1,12 +1,17 @@
 // Form1's event handlers, in the order of a run: start-up, the GO action and
 // its display, selection, value entry, precision and notation, swap and quit,
 // and what a screen reader hears of an action besides its result.
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,16 +20,16 @@
 #include "convert.h"
 #include "display.h"
 #include "explain.h"
+#include "first_failure.h"
 #include "form1.h"
 #include "number_format.h"
 #include "number_parser.h"
+#include "result_label.h"
 #include "text_box.h"
 #include "up_down.h"
 
 namespace metrova::ui {
 namespace {
-
-Failure first_of(Failure first, Failure next) { return first != Failure::none ? first : next; }
 
 QString label_text(std::string_view label) {
     return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
@@ -48,9 +53,28 @@ Index list_index(const QComboBox* list) { return static_cast<Index>(list->curren
 
 QString from_core(const std::string& text) { return QString::fromStdString(text); }
 
-bool fits(const QLabel* label, const QString& text) {
-    const int room = label->contentsRect().width() - 2 * std::max(label->indent(), 0);
-    return label->fontMetrics().horizontalAdvance(text) <= room;
+// A tooltip's frame and margins, on each side.
+constexpr int kTipMargin = 16;
+
+// Each line of `text` broken into lines that fit the width of the screen
+// that `widget` is on, after a blank where the line has one, else anywhere:
+// a long digit string is shown whole, over several lines.
+QString wrapped_to_screen(const QString& text, const QWidget* widget) {
+    const QFontMetrics metrics(QToolTip::font());
+    const int room = widget->screen()->availableGeometry().width() - 2 * kTipMargin;
+    QStringList lines;
+    for (QString rest : text.split(QLatin1Char('\n'))) {
+        while (metrics.horizontalAdvance(rest) > room) {
+            qsizetype cut = 1;
+            while (cut < rest.size() && metrics.horizontalAdvance(rest.left(cut + 1)) <= room) ++cut;
+            const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), cut - 1);
+            if (blank > 0) cut = blank + 1;
+            lines << rest.left(cut);
+            rest = rest.mid(cut);
+        }
+        lines << rest;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -59,15 +83,16 @@ void Form1::Form_Load() {
     for (QComboBox* list : Combo1) {
         for (const std::string_view label : unit_labels(category::optics)) add_item(list, label);
     }
-    Failure failure = selectByText(Combo1[0], Combo1[0]->itemText(0));
-    failure = first_of(failure, selectByText(Combo1[1], Combo1[1]->itemText(1)));
+    FirstFailure failure;
+    failure += selectByText(Combo1[0], Combo1[0]->itemText(0));
+    failure += selectByText(Combo1[1], Combo1[1]->itemText(1));
     for (Index c = 0; c < category_count(); ++c) add_item(Combo2, category_label(c));
-    failure = first_of(failure, selectByText(Combo2, Combo2->itemText(0)));
+    failure += selectByText(Combo2, Combo2->itemText(0));
     Old_combo2_index = list_index(Combo2);
     showWindow();
     activateWindow();
     Text1_SetFocus();
-    report(failure);
+    report(failure.first());
 }
 
 Failure Form1::Image1_Click() {
@@ -104,15 +129,21 @@ void Form1::Display() {
 // The label renders Answer, so what is heard and the tooltip tell Answer's
 // own unit and story, whichever unit the lists show now. Every result written
 // is announced, also one with the text the label had.
+// A text cut at its end is not offered for a mouse selection, which would
+// select what cannot be seen.
 void Form1::setResult(const QString& text) {
     Label1->setText(text);
+    const bool whole = Label1->fits(text);
+    Label1->setTextInteractionFlags(whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    Label1->setFocusPolicy(Qt::NoFocus);
+    for (QAction* copy : {copyResult_, copyShown_}) copy->setEnabled(!text.isEmpty());
     if (text.isEmpty()) {
         Label1->setToolTip(QString());
         return;
     }
     const std::string shown = text.toStdString();
     announcer_->setResult(from_core(heard_result(shown, answerExplanation_)));
-    Label1->setToolTip(from_core(tooltip(shown, fits(Label1, text), answerExplanation_)));
+    Label1->setToolTip(wrapped_to_screen(from_core(tooltip(shown, whole, answerExplanation_)), Label1));
 }
 
 void Form1::Text1_SetFocus() {
@@ -144,7 +175,7 @@ Failure Form1::pickNotification(QComboBox* list) {
 }
 
 Failure Form1::Combo2_Click() {
-    Failure failure = Failure::none;
+    FirstFailure failure;
     const Index c = list_index(Combo2);
     if (c != Old_combo2_index) {
         clear_list(Combo1[0]);
@@ -155,13 +186,13 @@ Failure Form1::Combo2_Click() {
             for (QComboBox* list : Combo1) {
                 for (const std::string_view label : labels) add_item(list, label);
             }
-            failure = selectByIndex(Combo1[0], 0);
-            failure = first_of(failure, selectByIndex(Combo1[1], 1));
+            failure += selectByIndex(Combo1[0], 0);
+            failure += selectByIndex(Combo1[1], 1);
         }
     }
     showWindow();
     Text1_SetFocus();
-    return failure;
+    return failure.first();
 }
 
 Failure Form1::Combo1_Click(int /*index*/) {
@@ -250,7 +281,7 @@ void Form1::UpDown1_DownClick() { UpDown1_UpClick(); }
 // with the box's own change signal held back, so that its failure is the
 // action's and the action reports it once.
 Failure Form1::stepPlaces(int steps) {
-    Failure failure = Failure::none;
+    FirstFailure failure;
     const int direction = steps > 0 ? 1 : -1;
     for (int i = 0; i < std::abs(steps); ++i) {
         bool changed = false;
@@ -258,14 +289,14 @@ Failure Form1::stepPlaces(int steps) {
             const QSignalBlocker quiet(Text2);
             changed = UpDown1->step(direction);
         }
-        if (changed) failure = first_of(failure, Text2_Change());
+        if (changed) failure += Text2_Change();
         if (direction > 0) {
             UpDown1_UpClick();
         } else {
             UpDown1_DownClick();
         }
     }
-    return failure;
+    return failure.first();
 }
 
 Failure Form1::Command1_Click(int index) {
@@ -284,11 +315,19 @@ Failure Form1::Command1_Click(int index) {
 // is selected by its text and then by its position.
 Failure Form1::Swap() {
     const Index t = list_index(Combo1[1]);
-    Failure failure = selectByText(Combo1[1], Combo1[0]->itemText(Combo1[0]->currentIndex()));
-    failure = first_of(failure, selectByIndex(Combo1[1], Combo1[0]->currentIndex()));
-    failure = first_of(failure, selectByText(Combo1[0], Combo1[1]->itemText(t)));
-    failure = first_of(failure, selectByIndex(Combo1[0], t));
-    return failure;
+    FirstFailure failure;
+    failure += selectByText(Combo1[1], Combo1[0]->itemText(Combo1[0]->currentIndex()));
+    failure += selectByIndex(Combo1[1], Combo1[0]->currentIndex());
+    failure += selectByText(Combo1[0], Combo1[1]->itemText(t));
+    failure += selectByIndex(Combo1[0], t);
+    return failure.first();
+}
+
+void Form1::copyResult() {
+    const QString shown = Label1->text();
+    if (shown.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(shown);
+    announcer_->setSubject(from_core(heard_copy(shown.toStdString())));
 }
 
 // What the screen reader hears of the user's action besides its result.

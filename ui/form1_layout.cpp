@@ -3,6 +3,7 @@
 //
 // Places and sizes are logical pixels of a 481 x 303 client area (Qt scales
 // them on high-density screens).
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
@@ -17,6 +18,7 @@
 #include "form1.h"
 #include "option_button.h"
 #include "picture_button.h"
+#include "result_label.h"
 #include "text_box.h"
 #include "up_down.h"
 
@@ -100,7 +102,7 @@ void Form1::createControls() {
     Combo1[1] = place(new QComboBox(this), "Combo1(1)", {288, 120, 169, 27});
     Image1 = place(new PictureButton(QStringLiteral(":/metrova/go.svg"), this), "Image1", {200, 168, 70, 79});
     Text1 = place(new TextBox(this), "Text1", {24, 192, 153, 29});
-    Label1 = place(new QLabel(this), "Label1", {288, 192, 153, 25});
+    Label1 = place(new ResultLabel(this), "Label1", {288, 192, 153, 25});
     // The notation buttons sit in a group that draws nothing and names them
     // for screen readers; their places are the group's, which starts at the
     // first button (304, 224).
@@ -124,9 +126,8 @@ void Form1::createControls() {
     Option1[0]->setChecked(true);
     for (QRadioButton* option : Option1) follow_selection_with_tab_stop(option);
 
-    // The result can be selected with the mouse and copied from its context
-    // menu, but the label never takes the keyboard focus.
-    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The result never takes the keyboard focus; setResult decides whether it
+    // can be selected with the mouse.
     Label1->setFocusPolicy(Qt::NoFocus);
     Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label1->setIndent(4);
@@ -149,6 +150,22 @@ void Form1::createControls() {
     // dialogs unless asked).
     for (QPushButton* button : Command1) button->setAutoDefault(true);
     announcer_ = new Announcer(this);
+
+    // F9 reaches the value box as no character, so its key filter leaves it
+    // free (Ctrl+C is a refused character there); it works wherever the focus
+    // is in the window. The result's own "Copy" shows the same key, which
+    // only the window's entry answers.
+    copyResult_ = new QAction(QStringLiteral("Copy Result"), this);
+    copyResult_->setShortcut(QKeySequence(Qt::Key_F9));
+    copyResult_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyResult_);
+    Text1->setMenuActions({copyResult_});
+    copyShown_ = new QAction(QStringLiteral("Copy"), Label1);
+    copyShown_->setShortcut(QKeySequence(Qt::Key_F9));
+    copyShown_->setShortcutContext(Qt::WidgetShortcut);
+    Label1->addAction(copyShown_);
+    Label1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* copy : {copyResult_, copyShown_}) copy->setEnabled(false);
 
     QWidget* const order[] = {Text1,      Combo1[0],  Combo1[1], Command1[0], Command1[1],
                               Option1[0], Option1[1], Combo2,    Text2};
@@ -183,6 +200,7 @@ void Form1::connectHandlers() {
     Text2->setKeyFilter([this](int& keyAscii) { Text2_KeyPress(keyAscii); });
     Text2->setGotFocusHandler([this] { Text2_GotFocus(); });
     connect(UpDown1, &UpDown::stepped, this, [this](int steps) { report(stepPlaces(steps)); });
+    for (QAction* copy : {copyResult_, copyShown_}) connect(copy, &QAction::triggered, this, &Form1::copyResult);
 }
 
 void Form1::report(Failure failure) {

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include "key_code.h"
@@ -90,6 +91,23 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event) {
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     press_kept_selection_ = false;
     QLineEdit::mouseDoubleClickEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    if (key_filter_) {
+        for (QAction* entry : menu->actions()) {
+            const qsizetype tab = entry->text().indexOf(QLatin1Char('\t'));
+            if (tab >= 0) entry->setText(entry->text().left(tab));
+        }
+    }
+    if (!menu_actions_.isEmpty()) {
+        QAction* first = menu->actions().value(0);
+        menu->insertActions(first, menu_actions_);
+        menu->insertSeparator(first);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 }  // namespace metrova::ui

@@ -10,9 +10,14 @@
 // got-focus handler made instead of placing the caret; later clicks place it.
 // Input methods and drops are off: text reaches the box by typing through
 // the filter, or by pasting.
+// Its context menu (the Menu key, Shift+F10, a right click) starts with the
+// window's own entries (setMenuActions), then Qt's standard ones. A box with
+// a key filter names no shortcut beside those: each is a Ctrl+letter key,
+// which the box hands to its filter as a control character.
 #pragma once
 
 #include <QLineEdit>
+#include <QList>
 
 #include <functional>
 
@@ -29,6 +34,7 @@ public:
 
     void setKeyFilter(KeyFilter filter) { key_filter_ = std::move(filter); }
     void setGotFocusHandler(GotFocus handler) { got_focus_ = std::move(handler); }
+    void setMenuActions(QList<QAction*> actions) { menu_actions_ = std::move(actions); }
 
     // Takes the focus without running the got-focus handler.
     void moveFocusHere();
@@ -43,10 +49,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     KeyFilter key_filter_;
     GotFocus got_focus_;
+    QList<QAction*> menu_actions_;
     bool keep_selection_on_press_ = false;
     bool press_kept_selection_ = false;
     bool moving_focus_here_ = false;

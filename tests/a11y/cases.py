@@ -76,6 +76,14 @@ CASES = (
          Step("type 5"),
          Step("Return", once("notification -1.30E+01 Decibel (dB)"), once("notification"))),
 
+    Case("copy_result",
+         "F9 copies the result and says so; the value box's menu offers Copy Result first",
+         Step("type 2"),
+         Step("Return", once("notification -16.990 Decibel (dB)")),
+         Step("F9", once("notification Result copied: -16.990")),
+         Step("Menu Down", said("Copy Result")),
+         Step("Return", once("notification Result copied: -16.990"))),
+
     Case("overflow_error",
          "A number too large to read and Enter: the error box is announced with its text",
          Step("type 1e999"),

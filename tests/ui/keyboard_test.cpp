@@ -8,7 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QClipboard>
+
 #include "driver.h"
+#include "result_label.h"
 
 namespace metrova::ui::test {
 namespace {
@@ -170,6 +173,37 @@ TEST(Announcements, AnErrorOrAnUnusablePlacesValueSaysNoResult) {
     w.value()->setText(QStringLiteral("5"));
     w.press(Qt::Key_Return);
     EXPECT_EQ(heard.take(), QStringList{});
+}
+
+}  // namespace
+}  // namespace metrova::ui::test
+
+namespace metrova::ui::test {
+namespace {
+
+// F9 copies the label's text, whole even when it is shown cut, wherever the
+// focus is; with no result shown it does nothing.
+TEST(CopyResult, F9PutsTheWholeResultOnTheClipboardAndIsHeard) {
+    Window w;
+    Heard heard;
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    w.press(Qt::Key_F9);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+    EXPECT_EQ(heard.take(), QStringList{});
+    w.pick(w.category(), " Mass");
+    w.type("1e303");
+    w.press(Qt::Key_Return);
+    for (int i = 0; i < 7; ++i) w.spinUp();
+    const QString whole = QStringLiteral("1") + QString(300, QLatin1Char('0')) + QStringLiteral(".0000000000");
+    ASSERT_EQ(w.result()->text(), whole);
+    heard.take();
+    w.press(Qt::Key_Tab);  // the focus elsewhere: the key is the window's
+    w.press(Qt::Key_F9);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
+    EXPECT_EQ(heard.take(), QStringList{"Result copied: " + whole});
+    const QString shown = static_cast<ResultLabel*>(w.result())->shownText();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(whole.startsWith(shown.chopped(1)));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The value box: its key filter, Enter and Escape, the selection it gets with
 // the focus, and the Optics write-back.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTest>
 
 #include "driver.h"
@@ -167,6 +169,43 @@ TEST(ValueEntry, EqualUnitsWriteNothingBack) {
     w.press(Qt::Key_Return);
     EXPECT_EQ(w.value()->text(), "-2");
     EXPECT_EQ(w.result()->text(), "-2.000");
+}
+
+}  // namespace
+}  // namespace metrova::ui::test
+
+namespace metrova::ui::test {
+namespace {
+
+// The entries of the value box's menu as the Menu key opens it, and whether
+// Copy Result is enabled; the menu is closed again.
+std::pair<QStringList, bool> value_box_menu(Window& w) {
+    const QPoint at = w.value()->rect().center();
+    QContextMenuEvent open(QContextMenuEvent::Keyboard, at, w.value()->mapToGlobal(at));
+    QApplication::sendEvent(w.value(), &open);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return {{QStringLiteral("(no menu)")}, false};
+    QStringList entries;
+    for (const QAction* entry : menu->actions()) {
+        if (!entry->isSeparator())
+            entries << entry->text() + (entry->shortcut().isEmpty() ? "" : " " + entry->shortcut().toString());
+    }
+    const bool copy_enabled = !menu->actions().isEmpty() && menu->actions().first()->isEnabled();
+    menu->close();
+    return {entries, copy_enabled};
+}
+
+TEST(ValueBoxMenu, CopyResultFirstWithItsKeyAndNoRefusedShortcut) {
+    Window w;
+    auto [entries, enabled] = value_box_menu(w);
+    EXPECT_FALSE(enabled);  // no result shown
+    w.type("2");
+    w.press(Qt::Key_Return);
+    std::tie(entries, enabled) = value_box_menu(w);
+    EXPECT_TRUE(enabled);
+    ASSERT_FALSE(entries.isEmpty());
+    EXPECT_EQ(entries.first(), "Copy Result F9");
+    for (const QString& entry : entries) EXPECT_FALSE(entry.contains(QStringLiteral("Ctrl"))) << entry.toStdString();
 }
 
 }  // namespace
