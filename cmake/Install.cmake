@@ -3,9 +3,9 @@
 # manual page. One application id names them all.
 #
 # Nothing here runs a program of the build's own: a cross build could not.
-# The 32x32 icon is therefore committed (resources/icon-32.png, rendered from
-# icon.svg by tools/render_icon; the test metrova_icon checks that it still
-# is that rendering).
+# The icons are therefore committed (resources/icon-SIZE.png, rendered by
+# tools/render_icon from icon.svg at 32 pixels and from icon-large.svg at 48
+# to 256; the tests metrova_icon_SIZE check that each still is that rendering).
 include(GNUInstallDirs)
 
 set(generated "${PROJECT_BINARY_DIR}/share")
@@ -21,10 +21,12 @@ add_custom_target(metrova_share ALL DEPENDS ${generated}/metrova.1.gz ${generate
 
 install(TARGETS metrova RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES resources/${METROVA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES resources/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+install(FILES resources/icon-large.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${METROVA_APP_ID}.svg)
-install(FILES resources/icon-32.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
-        RENAME ${METROVA_APP_ID}.png)
+foreach(size IN ITEMS 32 48 64 128 256)
+    install(FILES resources/icon-${size}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${METROVA_APP_ID}.png)
+endforeach()
 install(FILES ${generated}/${METROVA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${generated}/metrova.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # Debian's layout of the copyright and the changelog belongs to the Debian

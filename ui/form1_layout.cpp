@@ -88,7 +88,8 @@ Form1::~Form1() = default;
 void Form1::createControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Metrova  Ver.1.12    HALVERN CO.,LTD"));
-    setWindowIcon(icon_from_svg(QStringLiteral(":/metrova/icon.svg"), {16, 24, 32, 48, 64}));
+    setWindowIcon(icon_from_svg(QStringLiteral(":/metrova/icon-large.svg"), {48, 64, 128},
+                                icon_from_svg(QStringLiteral(":/metrova/icon.svg"), {16, 24, 32})));
     setFixedSize(481, 303);
     setFont(century(12));
 

@@ -18,9 +18,8 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     renderer_.render(&painter, QRectF(rect()));
 }
 
-QIcon icon_from_svg(const QString& svg_file, std::initializer_list<int> sizes) {
+QIcon icon_from_svg(const QString& svg_file, std::initializer_list<int> sizes, QIcon icon) {
     QSvgRenderer renderer(svg_file);
-    QIcon icon;
     for (const int size : sizes) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);

@@ -23,7 +23,8 @@ private:
     QSvgRenderer renderer_;
 };
 
-// The SVG drawn at each of the given square sizes, for a window icon.
-QIcon icon_from_svg(const QString& svg_file, std::initializer_list<int> sizes);
+// `icon` with the SVG drawn at each of the given square sizes added, for a
+// window icon drawn once for small sizes and once for large ones.
+QIcon icon_from_svg(const QString& svg_file, std::initializer_list<int> sizes, QIcon icon = {});
 
 }  // namespace metrova::ui
