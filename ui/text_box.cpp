@@ -1,5 +1,7 @@
 #include "text_box.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -16,6 +18,14 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the menu as the Menu key does, which is all Qt maps.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent open(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        QCoreApplication::sendEvent(this, &open);
+        event->accept();
+        return;
+    }
     const int code = character_code(*event);
     if (code == kNotACharacter || !key_filter_) {
         QLineEdit::keyPressEvent(event);

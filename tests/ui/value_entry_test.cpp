@@ -177,12 +177,20 @@ TEST(ValueEntry, EqualUnitsWriteNothingBack) {
 namespace metrova::ui::test {
 namespace {
 
-// The entries of the value box's menu as the Menu key opens it, and whether
-// Copy Result is enabled; the menu is closed again.
-std::pair<QStringList, bool> value_box_menu(Window& w) {
-    const QPoint at = w.value()->rect().center();
-    QContextMenuEvent open(QContextMenuEvent::Keyboard, at, w.value()->mapToGlobal(at));
-    QApplication::sendEvent(w.value(), &open);
+// The two ways the keyboard opens the value box's menu: the Menu key, which
+// the window system turns into a context-menu event, and Shift+F10, pressed
+// through the window as a key on the keyboard arrives.
+void open_by_menu_key(TextBox* box) {
+    const QPoint at = box->rect().center();
+    QContextMenuEvent open(QContextMenuEvent::Keyboard, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &open);
+}
+void open_by_shift_f10(TextBox* box) { QTest::keyClick(box->window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier); }
+
+// The entries of the value box's menu as `open` opens it, and whether Copy
+// Result is enabled; the menu is closed again.
+std::pair<QStringList, bool> value_box_menu(Window& w, void (*open)(TextBox*)) {
+    open(w.value());
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr) return {{QStringLiteral("(no menu)")}, false};
     QStringList entries;
@@ -196,16 +204,21 @@ std::pair<QStringList, bool> value_box_menu(Window& w) {
 }
 
 TEST(ValueBoxMenu, CopyResultFirstWithItsKeyAndNoRefusedShortcut) {
-    Window w;
-    auto [entries, enabled] = value_box_menu(w);
-    EXPECT_FALSE(enabled);  // no result shown
-    w.type("2");
-    w.press(Qt::Key_Return);
-    std::tie(entries, enabled) = value_box_menu(w);
-    EXPECT_TRUE(enabled);
-    ASSERT_FALSE(entries.isEmpty());
-    EXPECT_EQ(entries.first(), "Copy Result F9");
-    for (const QString& entry : entries) EXPECT_FALSE(entry.contains(QStringLiteral("Ctrl"))) << entry.toStdString();
+    for (const auto open : {open_by_menu_key, open_by_shift_f10}) {
+        SCOPED_TRACE(open == open_by_menu_key ? "Menu" : "Shift+F10");
+        Window w;
+        auto [entries, enabled] = value_box_menu(w, open);
+        EXPECT_EQ(entries.first(), "Copy Result F9");
+        EXPECT_FALSE(enabled);  // no result shown
+        w.type("2");
+        w.press(Qt::Key_Return);
+        std::tie(entries, enabled) = value_box_menu(w, open);
+        EXPECT_TRUE(enabled);
+        ASSERT_FALSE(entries.isEmpty());
+        EXPECT_EQ(entries.first(), "Copy Result F9");
+        for (const QString& entry : entries)
+            EXPECT_FALSE(entry.contains(QStringLiteral("Ctrl"))) << entry.toStdString();
+    }
 }
 
 }  // namespace
