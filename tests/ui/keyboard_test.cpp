@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QAction>
 #include <QClipboard>
 
 #include "driver.h"
@@ -181,15 +182,18 @@ TEST(Announcements, AnErrorOrAnUnusablePlacesValueSaysNoResult) {
 namespace metrova::ui::test {
 namespace {
 
-// F9 copies the label's text, whole even when it is shown cut, wherever the
-// focus is; with no result shown it does nothing.
-TEST(CopyResult, F9PutsTheWholeResultOnTheClipboardAndIsHeard) {
+// F9 and the result's own Copy copy the label's text, whole even when it is
+// shown cut, wherever the focus is; with no result shown neither does anything.
+TEST(CopyResult, F9AndTheResultsMenuPutTheWholeResultOnTheClipboardAndAreHeard) {
     Window w;
     Heard heard;
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     w.press(Qt::Key_F9);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_EQ(heard.take(), QStringList{});
+    QAction* const menu_copy = w.result()->actions().value(0);  // the result's own menu: Copy
+    ASSERT_NE(menu_copy, nullptr);
+    EXPECT_FALSE(menu_copy->isEnabled());
     w.pick(w.category(), " Mass");
     w.type("1e303");
     w.press(Qt::Key_Return);
@@ -199,6 +203,11 @@ TEST(CopyResult, F9PutsTheWholeResultOnTheClipboardAndIsHeard) {
     heard.take();
     w.press(Qt::Key_Tab);  // the focus elsewhere: the key is the window's
     w.press(Qt::Key_F9);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
+    EXPECT_EQ(heard.take(), QStringList{"Result copied: " + whole});
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    ASSERT_TRUE(menu_copy->isEnabled());
+    menu_copy->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
     EXPECT_EQ(heard.take(), QStringList{"Result copied: " + whole});
     const QString shown = static_cast<ResultLabel*>(w.result())->shownText();
