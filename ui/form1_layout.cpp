@@ -88,8 +88,9 @@ Form1::~Form1() = default;
 void Form1::createControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Metrova  Ver.1.12    HALVERN CO.,LTD"));
-    setWindowIcon(icon_from_svg(QStringLiteral(":/metrova/icon-large.svg"), {48, 64, 128},
-                                icon_from_svg(QStringLiteral(":/metrova/icon.svg"), {16, 24, 32})));
+    // The sizes of title bars and task bars from 100 % to 200 %; the larger
+    // ones of the program's file and of the desktop's icon theme stay there.
+    setWindowIcon(icon_from_files(QStringLiteral(":/metrova/icon-%1.png"), {16, 20, 24, 32, 40, 48, 64, 128}));
     setFixedSize(481, 303);
     setFont(century(12));
 
@@ -101,7 +102,7 @@ void Form1::createControls() {
     Combo1[0] = place(new QComboBox(this), "Combo1(0)", {24, 120, 169, 27});
     Command1[0] = place(new QPushButton(QStringLiteral("Swap"), this), "Command1(0)", {200, 120, 81, 33});
     Combo1[1] = place(new QComboBox(this), "Combo1(1)", {288, 120, 169, 27});
-    Image1 = place(new PictureButton(QStringLiteral(":/metrova/go.svg"), this), "Image1", {200, 168, 70, 79});
+    Image1 = place(new PictureButton(QStringLiteral(":/metrova/go-%1.png"), this), "Image1", {200, 168, 70, 79});
     Text1 = place(new TextBox(this), "Text1", {24, 192, 153, 29});
     Label1 = place(new ResultLabel(this), "Label1", {288, 192, 153, 25});
     // The notation buttons sit in a group that draws nothing and names them
