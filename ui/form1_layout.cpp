@@ -50,11 +50,18 @@ void describe(QWidget* control, const QString& name, const QString& description 
     control->setAccessibleDescription(description);
 }
 
-// Qt names a list by its current entry, the way screen readers on Linux
-// expect; what the list is for is its description.
+// On Linux Qt names a list by its current entry, the way screen readers
+// there expect, and what the list is for is its description. On Windows Qt
+// gives the entry as the list's value and takes its name from the accessible
+// name, as UI Automation expects: there what the list is for is its name.
 void describe_list(QComboBox* list, List purpose) {
     const std::string_view text = list_purpose(purpose);
-    list->setAccessibleDescription(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+#ifdef Q_OS_WIN
+    list->setAccessibleName(words);
+#else
+    list->setAccessibleDescription(words);
+#endif
 }
 
 // Only the selected notation button is a tab stop; the arrow keys move
