@@ -2,10 +2,12 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace metrova::ui {
 
-PictureButton::PictureButton(const QString& file_pattern, QWidget* parent)
-    : QAbstractButton(parent), file_pattern_(file_pattern) {
+PictureButton::PictureButton(QString file_pattern, QWidget* parent)
+    : QAbstractButton(parent), file_pattern_(std::move(file_pattern)) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
 }

@@ -25,7 +25,7 @@ class PictureButton : public QAbstractButton {
 
 public:
     // file_pattern names the files with %1 for the scale: ":/metrova/go-%1.png".
-    PictureButton(const QString& file_pattern, QWidget* parent);
+    PictureButton(QString file_pattern, QWidget* parent);
 
     // The picture's natural size, that of its copy at 100 %.
     [[nodiscard]] QSize sizeHint() const override;
