@@ -80,16 +80,16 @@ std::string_view sign_rule_text(SignRule rule) {
 std::string unit_name(Index category, Index unit) { return without_blank(unit_label(category, unit)); }
 
 std::string formula_text(Index category, Index source, Index target) {
-    const std::optional<Rule> rule = rule_of(category, source, target);
-    if (!rule || rule->formula->same()) return {};
-    return readable(rule->formula->expression);
+    const Cell* cell = rule_of(category, source, target);
+    if (cell == nullptr || cell->same()) return {};
+    return readable(cell->expression);
 }
 
 std::optional<Explanation> explain(Index category, Index source, Index target, double v, const Conversion& conversion) {
     using Outcome = Conversion::Outcome;
     if (conversion.outcome != Outcome::identity && conversion.outcome != Outcome::stored) return std::nullopt;
-    const std::optional<Rule> rule = rule_of(category, source, target);
-    if (!rule) return std::nullopt;
+    const Cell* cell = rule_of(category, source, target);
+    if (cell == nullptr) return std::nullopt;
     Explanation told{unit_name(category, target), {}};
     told.story = number_to_text(conversion.value) + " " + told.unit + "\nfrom " + number_to_text(v) + " " +
                  unit_name(category, source);
@@ -97,8 +97,8 @@ std::optional<Explanation> explain(Index category, Index source, Index target, d
         told.story += ": the same unit, passed through unchanged";
         return told;
     }
-    if (conversion.corrected) told.story += ", " + std::string(sign_rule_text(rule->sign_rule));
-    told.story += ": " + readable(rule->formula->expression);
+    if (conversion.corrected) told.story += ", " + std::string(sign_rule_text(cell->sign_rule));
+    told.story += ": " + readable(cell->expression);
     return told;
 }
 
