@@ -108,9 +108,9 @@ std::string heard_result(std::string_view shown, const std::optional<Explanation
     return text;
 }
 
-std::string tooltip(std::string_view shown, bool fits, const std::optional<Explanation>& result) {
+std::string tooltip(std::string_view shown, Fit fit, const std::optional<Explanation>& result) {
     if (!result) return std::string(shown);
-    return fits ? result->story : std::string(shown) + "\n" + result->story;
+    return fit == Fit::whole ? result->story : std::string(shown) + "\n" + result->story;
 }
 
 std::string_view list_purpose(List list) {
@@ -138,7 +138,9 @@ std::string heard_pair(Index category, Index source, Index target) {
     return unit_name(category, source) + " to " + unit_name(category, target);
 }
 
-std::string heard_notation(bool decimal) { return decimal ? "Decimal notation" : "Scientific notation"; }
+std::string heard_notation(Notation notation) {
+    return notation == Notation::decimal ? "Decimal notation" : "Scientific notation";
+}
 
 std::string heard_copy(std::string_view shown) { return "Result copied: " + std::string(shown); }
 

@@ -14,6 +14,7 @@
 
 #include "catalogue.h"
 #include "convert.h"
+#include "display.h"
 
 namespace metrova {
 
@@ -51,14 +52,17 @@ struct Explanation {
 //   5 meter to meter     -> "5 meter(m)\nfrom 5 meter(m): the same unit, passed through unchanged"
 std::optional<Explanation> explain(Index category, Index source, Index target, double v, const Conversion& conversion);
 
+// Whether the label shows its text whole or cut with an ellipsis.
+enum class Fit : std::uint8_t { whole, cut };
+
 // What the result label shows, told: `shown` is the label's text, `result`
 // the explanation kept beside the result it renders (none before the first
 // conversion, when the label can only show 0).
 //   heard: the text with its unit         "-16.990 Decibel (dB)"; "0.000" with none
-//   tooltip: the story; a text too wide for the label (fits false) leads it,
-//   whole; the bare text with no story.
+//   tooltip: the story; a text that the label shows cut leads it, whole; the
+//   bare text with no story.
 std::string heard_result(std::string_view shown, const std::optional<Explanation>& result);
-std::string tooltip(std::string_view shown, bool fits, const std::optional<Explanation>& result);
+std::string tooltip(std::string_view shown, Fit fit, const std::optional<Explanation>& result);
 
 // The window's three lists.
 enum class List : std::uint8_t { category, source, target };
@@ -78,7 +82,7 @@ std::string heard_pick(List list, Index category, Index source, Index target);
 std::string heard_pair(Index category, Index source, Index target);
 
 // "Decimal notation", "Scientific notation".
-std::string heard_notation(bool decimal);
+std::string heard_notation(Notation notation);
 
 // The result put on the clipboard, as it was copied: the label's text alone,
 // without the unit that the clipboard does not get.

@@ -122,7 +122,8 @@ Failure Form1::Image1_Click() {
 }
 
 void Form1::Display() {
-    const auto text = metrova::render(Answer, Option1[0]->isChecked(), Text2->text().toStdString());
+    const Notation notation = Option1[0]->isChecked() ? Notation::decimal : Notation::scientific;
+    const auto text = metrova::render(Answer, notation, Text2->text().toStdString());
     if (text) setResult(QString::fromStdString(*text));
 }
 
@@ -133,8 +134,8 @@ void Form1::Display() {
 // select what cannot be seen.
 void Form1::setResult(const QString& text) {
     Label1->setText(text);
-    const bool whole = Label1->fits(text);
-    Label1->setTextInteractionFlags(whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    const Fit fit = Label1->fits(text) ? Fit::whole : Fit::cut;
+    Label1->setTextInteractionFlags(fit == Fit::whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
     Label1->setFocusPolicy(Qt::NoFocus);
     for (QAction* copy : {copyResult_, copyShown_}) copy->setEnabled(!text.isEmpty());
     if (text.isEmpty()) {
@@ -143,7 +144,7 @@ void Form1::setResult(const QString& text) {
     }
     const std::string shown = text.toStdString();
     announcer_->setResult(from_core(heard_result(shown, answerExplanation_)));
-    Label1->setToolTip(wrapped_to_screen(from_core(tooltip(shown, whole, answerExplanation_)), Label1));
+    Label1->setToolTip(wrapped_to_screen(from_core(tooltip(shown, fit, answerExplanation_)), Label1));
 }
 
 void Form1::Text1_SetFocus() {
@@ -339,7 +340,10 @@ void Form1::announcePick(List list) {
 // A button that kept the focus is read by the screen reader itself; one
 // that lost it to the value box is not.
 void Form1::announceNotation(const QRadioButton* button) {
-    if (focusWidget() != button) announcer_->setSubject(from_core(heard_notation(button == Option1[0])));
+    if (focusWidget() != button) {
+        announcer_->setSubject(
+            from_core(heard_notation(button == Option1[0] ? Notation::decimal : Notation::scientific)));
+    }
 }
 
 // Said before the swap: the units as they will be afterwards.

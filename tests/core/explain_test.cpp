@@ -69,10 +69,10 @@ TEST(Explain, WhatIsHeardAndReadOfAResultAndAPick) {
     } cases[] = {
         {heard_result("-16.990", decibels), "-16.990 Decibel (dB)"},
         {heard_result("0.000", none), "0.000"},  // the 0 before any conversion has no unit
-        {tooltip("-16.990", true, decibels), decibels->story},
-        {tooltip("1000000000000000000000.0000000000", false, decibels),
+        {tooltip("-16.990", Fit::whole, decibels), decibels->story},
+        {tooltip("1000000000000000000000.0000000000", Fit::cut, decibels),
          "1000000000000000000000.0000000000\n" + decibels->story},
-        {tooltip("0.000", true, none), "0.000"},
+        {tooltip("0.000", Fit::whole, none), "0.000"},
         {heard_pick(List::source, category::optics, 1, 1), "Source unit Decibel (dB)"},
         {heard_pick(List::target, category::length, 0, 2), "Target unit kirometer(km)"},
         {heard_pick(List::category, category::length, 0, 1), "Category Length: centimeter(cm) to meter(m)"},
