@@ -95,20 +95,21 @@ void Form1::Form_Load() {
     report(failure.first());
 }
 
-Failure Form1::Image1_Click() {
+RunTimeError Form1::Image1_Click() {
     if (Text1->text().isEmpty()) {
         setResult(QString());
-        return Failure::none;
+        return {};
     }
     const ParsedNumber v = parse_number(Text1->text().toStdString());
-    if (v.overflow) return Failure::overflow;
+    if (v.overflow) return number_too_large();
     const Index category = list_index(Combo2);
     const Index source = list_index(Combo1[0]);
     const Index target = list_index(Combo1[1]);
     const Conversion result = convert(category, source, target, v.value);
     if (result.corrected) Text1->setText(QString::fromStdString(number_to_text(*result.corrected)));
     switch (result.outcome) {
-        case Conversion::Outcome::failed: return result.failure;
+        case Conversion::Outcome::failed:
+            return run_time_error(category, source, target, result.corrected.value_or(v.value), result.failure);
         case Conversion::Outcome::identity:
         case Conversion::Outcome::stored:
             Answer = result.value;
@@ -118,7 +119,7 @@ Failure Form1::Image1_Click() {
     }
     Display();
     Text1_SetFocus();
-    return Failure::none;
+    return {};
 }
 
 void Form1::Display() {
@@ -157,12 +158,12 @@ void Form1::showWindow() {
     if (!isVisible()) show();
 }
 
-Failure Form1::selectByText(QComboBox* list, const QString& text) {
+RunTimeError Form1::selectByText(QComboBox* list, const QString& text) {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return index < 0 ? Failure::none : selectByIndex(list, index);
+    return index < 0 ? RunTimeError{} : selectByIndex(list, index);
 }
 
-Failure Form1::selectByIndex(QComboBox* list, int index) {
+RunTimeError Form1::selectByIndex(QComboBox* list, int index) {
     {
         const QSignalBlocker quiet(list);
         list->setCurrentIndex(index);
@@ -170,12 +171,12 @@ Failure Form1::selectByIndex(QComboBox* list, int index) {
     return pickNotification(list);
 }
 
-Failure Form1::pickNotification(QComboBox* list) {
+RunTimeError Form1::pickNotification(QComboBox* list) {
     if (list == Combo2) return Combo2_Click();
     return Combo1_Click(list == Combo1[0] ? 0 : 1);
 }
 
-Failure Form1::Combo2_Click() {
+RunTimeError Form1::Combo2_Click() {
     FirstFailure failure;
     const Index c = list_index(Combo2);
     if (c != Old_combo2_index) {
@@ -196,7 +197,7 @@ Failure Form1::Combo2_Click() {
     return failure.first();
 }
 
-Failure Form1::Combo1_Click(int /*index*/) {
+RunTimeError Form1::Combo1_Click(int /*index*/) {
     showWindow();
     Text1_SetFocus();
     return Image1_Click();
@@ -207,34 +208,34 @@ void Form1::Text1_GotFocus() {
     Initial_value = Text1->text();
 }
 
-Failure Form1::Text1_KeyPress(int& keyAscii) {
+RunTimeError Form1::Text1_KeyPress(int& keyAscii) {
     const QString text = Text1->text();
-    if (keyAscii >= '0' && keyAscii <= '9') return Failure::none;
-    if (keyAscii == 8) return Failure::none;
+    if (keyAscii >= '0' && keyAscii <= '9') return {};
+    if (keyAscii == 8) return {};
     if (keyAscii == '.') {
         if (text.contains(QLatin1Char('.'))) keyAscii = 0;
-        return Failure::none;
+        return {};
     }
-    if (keyAscii == '-') return Failure::none;
+    if (keyAscii == '-') return {};
     if (keyAscii == 27) {
         Text1->setText(Initial_value);
         Text1_GotFocus();
-        return Failure::none;
+        return {};
     }
     if (keyAscii == 13) {
-        const Failure failure = Image1_Click();
+        RunTimeError failure = Image1_Click();
         Text1_GotFocus();
         return failure;
     }
     if (keyAscii == 'E' || keyAscii == 'e') {
         if (text.contains(QLatin1Char('E')) || text.contains(QLatin1Char('e'))) keyAscii = 0;
-        return Failure::none;
+        return {};
     }
     keyAscii = 0;
-    return Failure::none;
+    return {};
 }
 
-Failure Form1::Text2_Change() { return Image1_Click(); }
+RunTimeError Form1::Text2_Change() { return Image1_Click(); }
 
 void Form1::Text2_GotFocus() { Text2->setSelection(0, static_cast<int>(Text2->text().length())); }
 
@@ -258,8 +259,8 @@ void Form1::Text2_KeyPress(int& keyAscii) {
     if (!all_digits || !decimal_places(after.toStdString())) keyAscii = 0;
 }
 
-Failure Form1::Option1_Click(int index) {
-    const Failure failure = Image1_Click();
+RunTimeError Form1::Option1_Click(int index) {
+    RunTimeError failure = Image1_Click();
     if (index == 0) {
         Text2->setVisible(true);
         UpDown1->setVisible(true);
@@ -281,7 +282,7 @@ void Form1::UpDown1_DownClick() { UpDown1_UpClick(); }
 // The box's change from a step belongs to this action: its handler runs here,
 // with the box's own change signal held back, so that its failure is the
 // action's and the action reports it once.
-Failure Form1::stepPlaces(int steps) {
+RunTimeError Form1::stepPlaces(int steps) {
     FirstFailure failure;
     const int direction = steps > 0 ? 1 : -1;
     for (int i = 0; i < std::abs(steps); ++i) {
@@ -300,13 +301,13 @@ Failure Form1::stepPlaces(int steps) {
     return failure.first();
 }
 
-Failure Form1::Command1_Click(int index) {
+RunTimeError Form1::Command1_Click(int index) {
     if (index == 1) {
         close();
         QCoreApplication::quit();
-        return Failure::none;
+        return {};
     }
-    const Failure failure = index == 0 ? Swap() : Failure::none;
+    RunTimeError failure = index == 0 ? Swap() : RunTimeError{};
     Text1_SetFocus();
     return failure;
 }
@@ -314,7 +315,7 @@ Failure Form1::Command1_Click(int index) {
 // The target list is changed first, from the source list's unchanged
 // selection, then the source list from the saved target position; each unit
 // is selected by its text and then by its position.
-Failure Form1::Swap() {
+RunTimeError Form1::Swap() {
     const Index t = list_index(Combo1[1]);
     FirstFailure failure;
     failure += selectByText(Combo1[1], Combo1[0]->itemText(Combo1[0]->currentIndex()));

@@ -67,12 +67,15 @@ void follow_selection_with_tab_stop(QRadioButton* button) {
 // it never opens inside a list's popup or a key press. Events that were
 // already queued when it opened (the further notches of a wheel turn) reach
 // a window that the box blocks; an error they meet before it opens adds no
-// second box.
+// second box. The message's first line, the failure, is the box's text and
+// the reason under it its informative text; a screen reader reads both.
 void show_error_box(QWidget* window, const QString& message) {
     QTimer::singleShot(0, window, [window = QPointer<QWidget>(window), message] {
-        if (window && QApplication::activeModalWidget() == nullptr) {
-            QMessageBox::critical(window, QStringLiteral("Metrova"), message);
-        }
+        if (!window || QApplication::activeModalWidget() != nullptr) return;
+        const qsizetype end = message.indexOf(QLatin1Char('\n'));
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Metrova"), message.left(end), QMessageBox::Ok, window);
+        if (end >= 0) box.setInformativeText(message.mid(end + 1));
+        box.exec();
     });
 }
 
@@ -204,13 +207,10 @@ void Form1::connectHandlers() {
     for (QAction* copy : {copyResult_, copyShown_}) connect(copy, &QAction::triggered, this, &Form1::copyResult);
 }
 
-void Form1::report(Failure failure) {
-    if (failure != Failure::none) announcer_->dropResult();
-    if (failure != Failure::none && reporter_) {
-        const std::string_view name = failure_name(failure);
-        reporter_(QStringLiteral("Run-time error: ") +
-                  QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    }
+void Form1::report(const RunTimeError& error) {
+    if (!error.failed()) return;
+    announcer_->dropResult();
+    if (reporter_) reporter_(QString::fromStdString(error_text(error)));
 }
 
 }  // namespace metrova::ui
