@@ -33,6 +33,7 @@ class QRadioButton;
 namespace metrova::ui {
 
 class Announcer;
+class CopySign;
 class PictureButton;
 class ResultLabel;
 class TextBox;
@@ -81,8 +82,8 @@ private:
     // writes the new number into the places box, whose change handler
     // converts, then runs that arrow's click handler.
     RunTimeError stepPlaces(int steps);
-    // Puts the result label's text, whole, on the clipboard and tells the
-    // screen reader; nothing while the label is empty.
+    // Puts the result label's text, whole, on the clipboard, shows the copy
+    // sign and tells the screen reader; nothing while the label is empty.
     void copyResult();
 
     void createControls();
@@ -129,6 +130,8 @@ private:
     // Both are enabled while a result is shown.
     QAction* copyResult_ = nullptr;
     QAction* copyShown_ = nullptr;
+    // "Copied", shown a moment after each copy; a new result takes it away.
+    CopySign* copySign_ = nullptr;
     // Kept beside Answer: its unit and how it was computed, for the result's
     // tooltip and what a screen reader hears; none until a conversion has
     // given a result.

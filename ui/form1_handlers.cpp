@@ -18,6 +18,7 @@
 
 #include "announcer.h"
 #include "convert.h"
+#include "copy_sign.h"
 #include "display.h"
 #include "explain.h"
 #include "first_failure.h"
@@ -134,6 +135,7 @@ void Form1::Display() {
 // A text cut at its end is not offered for a mouse selection, which would
 // select what cannot be seen.
 void Form1::setResult(const QString& text) {
+    copySign_->hide();
     Label1->setText(text);
     const Fit fit = Label1->fits(text) ? Fit::whole : Fit::cut;
     Label1->setTextInteractionFlags(fit == Fit::whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
@@ -329,6 +331,7 @@ void Form1::copyResult() {
     const QString shown = Label1->text();
     if (shown.isEmpty()) return;
     QGuiApplication::clipboard()->setText(shown);
+    copySign_->showCopied();
     announcer_->setSubject(from_core(heard_copy(shown.toStdString())));
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include "announcer.h"
+#include "copy_sign.h"
 #include "form1.h"
 #include "option_button.h"
 #include "picture_button.h"
@@ -63,6 +65,8 @@ void follow_selection_with_tab_stop(QRadioButton* button) {
     button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+constexpr int kErrorReasonWidth = 360;
+
 // A modal box, shown once the event that met the error is handled, so that
 // it never opens inside a list's popup or a key press. Events that were
 // already queued when it opened (the further notches of a wheel turn) reach
@@ -75,6 +79,12 @@ void show_error_box(QWidget* window, const QString& message) {
         const qsizetype end = message.indexOf(QLatin1Char('\n'));
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Metrova"), message.left(end), QMessageBox::Ok, window);
         if (end >= 0) box.setInformativeText(message.mid(end + 1));
+        // The box is as wide as its first line, which would wrap the reason
+        // into a narrow column: room for a line of the reason's words.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            grid->addItem(new QSpacerItem(kErrorReasonWidth, 0, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                          grid->columnCount());
+        }
         box.exec();
     });
 }
@@ -170,6 +180,7 @@ void Form1::createControls() {
     Label1->addAction(copyShown_);
     Label1->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* copy : {copyResult_, copyShown_}) copy->setEnabled(false);
+    copySign_ = new CopySign(this, Label1);
 
     QWidget* const order[] = {Text1,      Combo1[0],  Combo1[1], Command1[0], Command1[1],
                               Option1[0], Option1[1], Combo2,    Text2};

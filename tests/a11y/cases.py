@@ -77,10 +77,11 @@ CASES = (
          Step("Return", once("notification -1.30E+01 Decibel (dB)"), once("notification"))),
 
     Case("copy_result",
-         "F9 copies the result and says so; the value box's menu offers Copy Result first",
+         "F9 copies the result and says so, once: the visible sign that it shows is not heard; the value box's "
+         "menu offers Copy Result first",
          Step("type 2"),
          Step("Return", once("notification -16.990 Decibel (dB)")),
-         Step("F9", once("notification Result copied: -16.990")),
+         Step("F9", once("notification Result copied: -16.990"), once("copied")),
          Step("Menu Down", said("Copy Result")),
          Step("Return", once("notification Result copied: -16.990"))),
 

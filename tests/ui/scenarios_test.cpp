@@ -272,8 +272,9 @@ TEST(RunTimeErrors, AnOverflowInTheMiddleOfSwapLetsSwapFinish) {
     ASSERT_TRUE(w.messages().isEmpty());
     const double answer = w.form().answer();
     w.click(w.swap());  // kilogram to gram overflows, twice
-    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow\nConverting 1E+308 kilogram (kg) to gram (g) gives a number "
-                                        "larger in size than 1.7976931348623157E+308, the largest there is."});
+    EXPECT_EQ(w.messages(),
+              QStringList{"Run-time error: Overflow\nConverting 1E+308 kilogram (kg) to gram (g) gives a number "
+                          "larger in size than 1.7976931348623157E+308, the largest there is."});
     EXPECT_EQ(w.source()->currentText(), " kilogram (kg)");
     EXPECT_EQ(w.target()->currentText(), " gram (g)");
     EXPECT_SAME_BITS(w.form().answer(), 1e308);  // the identity run in the middle stored v
@@ -285,8 +286,9 @@ TEST(RunTimeErrors, AnOverflowInACategoryChangeLetsTheChangeFinish) {
     Window w;
     w.type("1e308");
     w.pick(w.category(), " Temperature");  // Centigrade to Fahrenheit overflows
-    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow\nConverting 1E+308 Centigrade[C] to Fahrenheit[F] gives a "
-                                        "number larger in size than 1.7976931348623157E+308, the largest there is."});
+    EXPECT_EQ(w.messages(),
+              QStringList{"Run-time error: Overflow\nConverting 1E+308 Centigrade[C] to Fahrenheit[F] gives a "
+                          "number larger in size than 1.7976931348623157E+308, the largest there is."});
     EXPECT_EQ(w.items(w.source()), labels_of(category::temperature));
     EXPECT_EQ(w.target()->currentText(), " Fahrenheit[F]");
     EXPECT_EQ(w.form().oldCombo2Index(), category::temperature);
