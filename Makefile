@@ -64,7 +64,7 @@ lint: format-check build-with-bench
 		|| { grep -E 'warning:|error:' build/clang-tidy.log; echo "clang-tidy: findings above (build/clang-tidy.log)"; exit 1; }
 	@echo "clang-tidy: no findings"
 	cppcheck --std=c++20 --enable=warning,performance,portability --library=qt --library=googletest \
-		--inline-suppr --error-exitcode=1 --quiet -I core -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
+		--inline-suppr --error-exitcode=1 --quiet -I core -I core/numeric -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
 	@echo "cppcheck: no findings"
 
 test-sanitize:
