@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "elementary_tables.h"
 #include "natural.h"
 
 namespace metrova {
@@ -252,24 +253,187 @@ double first_settled(Evaluate evaluate) noexcept {
     return 0.0;  // not reached: the last precision always settles
 }
 
+// The fast paths: double and double-double arithmetic, each operation
+// rounded once to double (no fused multiply-add: -ffp-contract=off), so that
+// every processor gives the same bits. Each ends in an approximation hi + lo
+// of the exact value y, |lo| <= ulp(hi) / 2, with |hi + lo - y| <= bound |y|
+// for the bound proven in ln_error.gappa and p10_error.gappa; when that
+// interval may hold a midpoint between two doubles, the fixed-point
+// evaluation above decides.
+
+constexpr std::uint64_t kExponentMask = kInfinityBits;
+
+// Veltkamp's split: a = hi + lo, each of at most 26 significant bits.
+struct Split {
+    double hi, lo;
+};
+Split split(double a) noexcept {
+    const double t = a * 0x1.0000002p27;  // 2^27 + 1
+    const double hi = t - (t - a);
+    return {hi, a - hi};
+}
+
+// Whether every value within |lo| + bound |hi| of hi rounds to hi: |lo| +
+// bound |hi| is below half the smaller of the two gaps around hi (the gap
+// below is the smaller one at a power of two). hi is 0 only for ln 1, where
+// nothing is lost. fl(|lo| + bound |hi|) < half can only hold when the exact
+// sum is below it, as `half` is a double; the proven bounds carry the
+// rounding of bound |hi| in their margin.
+bool decided(double hi, double lo, double bound) noexcept {
+    const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(hi) & ~kSignBit;
+    const double half = std::bit_cast<double>(((magnitude - 1) & kExponentMask) - (std::uint64_t{53} << 52));
+    return std::fabs(lo) + std::bit_cast<double>(magnitude) * bound < half;
+}
+
+// The bounds that the rounding test relies on, as proven (scripts/numeric-proof).
+constexpr double kLnErrorBound = 0x1p-66;
+constexpr double kP10ErrorBound = 0x1p-66;
+
+// 10^x = 2^exponent (hi + lo), hi within a hair of [1, 2). k = exponent 2^8 +
+// j is x log2(10) 2^8 rounded, so that 10^x = 2^exponent 2^(j / 2^8) 10^rho
+// with rho = x - k log10(2) / 2^8, |rho| <= 2^-10.7, held as r + rr: x - k
+// kStepHi is exact (k kStepHi has at most 53 bits, and it lies near x), the
+// rest of k c is added by a 2Sum. Then with T = 2^(j / 2^8) and U = T ln 10
+// from the table, 10^x / 2^exponent = T + U rho + T (10^rho - 1 - rho ln 10),
+// the first two in double-double (U's leading part has 26 bits, so U r is
+// exact as Dekker's product), the last a short polynomial in double.
+struct Scaled {
+    double hi, lo;
+    int exponent;
+};
+Scaled power_of_ten_fast(double x) noexcept {
+    using namespace numeric;
+    constexpr double kShifter = 0x1.8p52;  // adding it rounds to an integer
+    const double shifted = x * kPowScale + kShifter;
+    const double kd = shifted - kShifter;
+    const auto k = static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(kShifter));
+    const double r_hi = x - kd * kStepHi;
+    const double r_lo = -(kd * kStepLo);
+    const double r = r_hi + r_lo;  // 2Sum: r_hi may be the smaller
+    const double r_back = r - r_hi;
+    const double rr = (r_hi - (r - r_back)) + (r_lo - r_back);
+
+    const PowEntry& t = kPowTable[static_cast<std::size_t>(k & (kPowTable.size() - 1))];
+    const Split rs = split(r);
+    const double p = t.uHi * r;
+    const double p_error = (t.uHi * rs.hi - p) + t.uHi * rs.lo;
+    const double q = kPowPoly[0] + r * (kPowPoly[1] + r * (kPowPoly[2] + r * (kPowPoly[3] + r * kPowPoly[4])));
+    const double poly = t.tHi * ((r * r) * q);
+    const double s = t.tHi + p;  // Fast2Sum: |p| < 2^-7 <= tHi
+    const double s_error = p - (s - t.tHi);
+    const double rest = s_error + (((t.tLo + p_error) + (t.uLo * r + t.uHi * rr)) + poly);
+    const double hi = s + rest;
+    return {hi, rest - (hi - s), static_cast<int>(k >> 8)};
+}
+
+// 10^x for x in [-323.61, 308.26], not whole, |x| >= 2^-60 and |x| >= 307:
+// the results that overflow or are subnormal, or may be.
+double power_of_ten_at_edges(double x) noexcept {
+    const Scaled s = power_of_ten_fast(x);
+    if (s.exponent > 0) {
+        if (!decided(s.hi, s.lo, kP10ErrorBound)) return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
+        // hi 2^exponent, in two exact steps unless it overflows, which raises
+        // the overflow flag as it should.
+        return s.hi * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent - 1000 + 1023) << 52) * 0x1p1000;
+    }
+    if (s.exponent > -1022) {  // normal: -1021 x 2^0.99.. is above 2^-1022
+        if (!decided(s.hi, s.lo, kP10ErrorBound)) return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
+        return s.hi * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent + 1023) << 52);
+    }
+    // Subnormal or 0: rounded to a multiple of u = 2^(-1074 - exponent), the
+    // smallest subnormal at the scale of hi (u is 2^-52 to 4). Adding 1.5
+    // 2^52 u rounds to that multiple, ties to even as the format does; the
+    // rest d + lo must stay clear of u / 2 by the bound and by the rounding
+    // of d + lo.
+    const double u = std::bit_cast<double>(static_cast<std::uint64_t>(-1074 - s.exponent + 1023) << 52);
+    const double big = 0x1.8p52 * u;
+    const double h = (s.hi + big) - big;
+    const double d = s.hi - h;
+    if (!(std::fabs(d + s.lo) + (s.hi * kP10ErrorBound + u * 0x1p-50) < 0.5 * u)) {
+        return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
+    }
+    // h 2^exponent is a multiple of 2^-1074: both steps are exact.
+    return h * 0x1p-600 * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent + 600 + 1023) << 52);
+}
+
+// ln x = e ln 2 - ln r + log1p(z) with x = 2^e m, m in [1, 2) and r = k /
+// 2^10 from the table entry nearest m: z = m r - 1 is exact (a multiple of
+// 2^-62 below 2^-9), formed from m's upper 43 bits and lower 10, each
+// product exact. A = e ln 2 - ln r is exact in its leading part (multiples
+// of 2^-42 below 2^10), and z - z^2 / 2 is kept in double-double with z^2
+// as Dekker's square; the rest of log1p(z) is a short polynomial in double.
+struct Approximation {
+    double hi, lo;
+};
+Approximation log_fast(std::uint64_t bits, int exponent) noexcept {
+    using namespace numeric;
+    constexpr std::uint64_t kOne = 0x3ff0000000000000;
+    const std::uint64_t fraction = bits & (kHidden - 1);
+    const LogEntry& t = kLogTable[static_cast<std::size_t>((fraction + (std::uint64_t{1} << 41)) >> 42)];
+    const double m = std::bit_cast<double>(fraction | kOne);
+    const double m_hi = std::bit_cast<double>((fraction | kOne) & ~std::uint64_t{0x3ff});
+    const double m_lo = m - m_hi;
+    const double z = (m_hi * t.r - 1) + m_lo * t.r;
+
+    const auto e = static_cast<double>(exponent);
+    const double a_hi = e * kLn2Hi + t.tauHi;
+    const double a_lo = e * kLn2Lo + t.tauLo;
+    const Split zs = split(z);
+    const double square = z * z;
+    const double square_error = ((zs.hi * zs.hi - square) + 2 * zs.hi * zs.lo) + zs.lo * zs.lo;
+    const double q = kLogPoly[0] + z * (kLogPoly[1] + z * (kLogPoly[2] + z * (kLogPoly[3] + z * kLogPoly[4])));
+    const double tail = (square * z) * q;
+
+    // Fast2Sums: a_hi is 0 or at least |z| (elementary_tables.sollya checks
+    // every entry); |s1| stays above z^2 / 2.
+    const double s1 = a_hi + z;
+    const double e1 = z - (s1 - a_hi);
+    const double h2 = -0.5 * square;
+    const double s2 = s1 + h2;
+    const double e2 = h2 - (s2 - s1);
+    const double rest = ((e1 + e2) + -0.5 * square_error) + (tail + a_lo);
+    const double hi = s2 + rest;
+    return {hi, rest - (hi - s2)};
+}
+
 }  // namespace
 
 double p10(double x) noexcept {
-    if (std::isnan(x)) return x;
-    if (x > 308.26) return std::isinf(x) ? x : overflowed();
-    if (x < -323.61) return 0.0;
-    const int k = static_cast<int>(x);
-    if (k == x) return power_of_ten_exact(k);  // 10^0 .. 10^308 never overflow
-    if (std::fabs(x) < 0x1p-60) return 1.0;    // 10^x within 2^-58 of 1: 1 is nearest
-    const double result = first_settled([x](int bits) { return power_of_ten_at(x, bits); });
-    return std::isinf(result) ? overflowed() : result;
+    const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(x) & ~kSignBit;
+    constexpr std::uint64_t kTiny = 0x3c30000000000000;  // 2^-60
+    constexpr std::uint64_t kLarge = 0x4073300000000000;  // 307
+    const int whole = magnitude < kLarge ? static_cast<int>(x) : 0;
+    if (magnitude - kTiny >= kLarge - kTiny) [[unlikely]] {
+        if (std::isnan(x)) return x;
+        if (x > 308.26) return std::isinf(x) ? x : overflowed();
+        if (x < -323.61) return 0.0;
+        if (magnitude < kTiny) return 1.0;  // 10^x within 2^-58 of 1: 1 is nearest
+        const int k = static_cast<int>(x);
+        if (k == x) return power_of_ten_exact(k);  // 10^307 and 10^308 never overflow
+        return power_of_ten_at_edges(x);
+    }
+    if (whole == x) return power_of_ten_exact(whole);
+    const Scaled s = power_of_ten_fast(x);
+    // |x| < 307: 2^exponent hi is a normal double, formed on the bits.
+    if (decided(s.hi, s.lo, kP10ErrorBound)) {
+        return std::bit_cast<double>(std::bit_cast<std::uint64_t>(s.hi) + (static_cast<std::uint64_t>(s.exponent) << 52));
+    }
+    return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
 }
 
 double ln(double x) noexcept {
-    if (std::isnan(x)) return x;
-    if (x <= 0) return invalid();
-    if (std::isinf(x)) return x;
-    if (x == 1) return 0.0;
+    std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+    int exponent = static_cast<int>(bits >> 52) - 1023;
+    constexpr std::uint64_t kSmallestNormal = kHidden;
+    if (bits - kSmallestNormal >= kInfinityBits - kSmallestNormal) [[unlikely]] {
+        if (std::isnan(x)) return x;
+        if (x <= 0) return invalid();
+        if (std::isinf(x)) return x;
+        bits = std::bit_cast<std::uint64_t>(x * 0x1p54);  // a subnormal made normal, exactly
+        exponent = static_cast<int>(bits >> 52) - 1023 - 54;
+    }
+    const Approximation a = log_fast(bits, exponent);
+    if (decided(a.hi, a.lo, kLnErrorBound)) return a.hi;
     const Binary b = binary_of(x);
     return first_settled([b](int bits) { return log_at(b, bits); });
 }
