@@ -50,8 +50,8 @@ double nearest_double(const Natural& n, int exp2, bool negative) noexcept {
 constexpr std::uint32_t kErrorUnits = 1U << 13;
 
 // The precisions tried in turn, in fractional bits.
-constexpr int kPrecisions[] = {128, 256, 512};
-constexpr int kLastPrecision = 512;
+constexpr int kPrecisions[] = {128, 256};
+constexpr int kLastPrecision = 256;
 
 // The double that every value within kErrorUnits of approx x 2^exp2 rounds
 // to, if there is one. At the last precision, which the hardest case does
@@ -328,16 +328,16 @@ Scaled power_of_ten_fast(double x) noexcept {
 
 // 10^x for x in [-323.61, 308.26], not whole, |x| >= 2^-60 and |x| >= 307:
 // the results that overflow or are subnormal, or may be.
-double power_of_ten_at_edges(double x) noexcept {
+std::optional<double> power_of_ten_at_edges(double x) noexcept {
     const Scaled s = power_of_ten_fast(x);
     if (s.exponent > 0) {
-        if (!decided(s.hi, s.lo, kP10ErrorBound)) return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
+        if (!decided(s.hi, s.lo, kP10ErrorBound)) return std::nullopt;
         // hi 2^exponent, in two exact steps unless it overflows, which raises
         // the overflow flag as it should.
         return s.hi * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent - 1000 + 1023) << 52) * 0x1p1000;
     }
     if (s.exponent > -1022) {  // normal: -1021 x 2^0.99.. is above 2^-1022
-        if (!decided(s.hi, s.lo, kP10ErrorBound)) return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
+        if (!decided(s.hi, s.lo, kP10ErrorBound)) return std::nullopt;
         return s.hi * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent + 1023) << 52);
     }
     // Subnormal or 0: rounded to a multiple of u = 2^(-1074 - exponent), the
@@ -349,9 +349,7 @@ double power_of_ten_at_edges(double x) noexcept {
     const double big = 0x1.8p52 * u;
     const double h = (s.hi + big) - big;
     const double d = s.hi - h;
-    if (!(std::fabs(d + s.lo) + (s.hi * kP10ErrorBound + u * 0x1p-50) < 0.5 * u)) {
-        return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
-    }
+    if (!(std::fabs(d + s.lo) + (s.hi * kP10ErrorBound + u * 0x1p-50) < 0.5 * u)) return std::nullopt;
     // h 2^exponent is a multiple of 2^-1074: both steps are exact.
     return h * 0x1p-600 * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent + 600 + 1023) << 52);
 }
@@ -396,32 +394,39 @@ Approximation log_fast(std::uint64_t bits, int exponent) noexcept {
     return {hi, rest - (hi - s2)};
 }
 
-}  // namespace
-
-double p10(double x) noexcept {
+// The fast paths whole: a result, or nothing when the rounding test leaves x
+// to the fixed-point evaluation.
+std::optional<double> p10_fast(double x) noexcept {
     const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(x) & ~kSignBit;
-    constexpr std::uint64_t kTiny = 0x3c30000000000000;  // 2^-60
+    constexpr std::uint64_t kTiny = 0x3c30000000000000;   // 2^-60
     constexpr std::uint64_t kLarge = 0x4073300000000000;  // 307
-    const int whole = magnitude < kLarge ? static_cast<int>(x) : 0;
     if (magnitude - kTiny >= kLarge - kTiny) [[unlikely]] {
         if (std::isnan(x)) return x;
         if (x > 308.26) return std::isinf(x) ? x : overflowed();
         if (x < -323.61) return 0.0;
         if (magnitude < kTiny) return 1.0;  // 10^x within 2^-58 of 1: 1 is nearest
         const int k = static_cast<int>(x);
-        if (k == x) return power_of_ten_exact(k);  // 10^307 and 10^308 never overflow
+        if (k == x) return std::nullopt;  // 10^307 and 10^308 never overflow
         return power_of_ten_at_edges(x);
     }
-    if (whole == x) return power_of_ten_exact(whole);
+    const int whole = static_cast<int>(x);
+    if (whole == x) {
+        if (whole >= -22 && whole <= 22) return power_of_ten_exact(whole);
+        return std::nullopt;
+    }
     const Scaled s = power_of_ten_fast(x);
     // |x| < 307: 2^exponent hi is a normal double, formed on the bits.
-    if (decided(s.hi, s.lo, kP10ErrorBound)) {
-        return std::bit_cast<double>(std::bit_cast<std::uint64_t>(s.hi) + (static_cast<std::uint64_t>(s.exponent) << 52));
-    }
+    if (!decided(s.hi, s.lo, kP10ErrorBound)) return std::nullopt;
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(s.hi) + (static_cast<std::uint64_t>(s.exponent) << 52));
+}
+
+double p10_accurate(double x) noexcept {
+    const int k = static_cast<int>(x);
+    if (k == x) return power_of_ten_exact(k);
     return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
 }
 
-double ln(double x) noexcept {
+std::optional<double> ln_fast(double x) noexcept {
     std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
     int exponent = static_cast<int>(bits >> 52) - 1023;
     constexpr std::uint64_t kSmallestNormal = kHidden;
@@ -433,9 +438,41 @@ double ln(double x) noexcept {
         exponent = static_cast<int>(bits >> 52) - 1023 - 54;
     }
     const Approximation a = log_fast(bits, exponent);
-    if (decided(a.hi, a.lo, kLnErrorBound)) return a.hi;
+    if (!decided(a.hi, a.lo, kLnErrorBound)) return std::nullopt;
+    return a.hi;
+}
+
+double ln_accurate(double x) noexcept {
     const Binary b = binary_of(x);
     return first_settled([b](int bits) { return log_at(b, bits); });
 }
+
+}  // namespace
+
+double p10(double x) noexcept {
+    if (const std::optional<double> fast = p10_fast(x)) return *fast;
+    return p10_accurate(x);
+}
+
+double ln(double x) noexcept {
+    if (const std::optional<double> fast = ln_fast(x)) return *fast;
+    return ln_accurate(x);
+}
+
+namespace inspect {
+
+bool p10_decided_fast(double x) noexcept { return p10_fast(x).has_value(); }
+
+bool ln_decided_fast(double x) noexcept { return ln_fast(x).has_value(); }
+
+double p10_without_fast_path(double x) noexcept { return std::isfinite(x) && x > -323.61 && x < 308.26 ? p10_accurate(x) : p10(x); }
+
+double ln_without_fast_path(double x) noexcept { return std::isfinite(x) && x > 0 && x != 1 ? ln_accurate(x) : ln(x); }
+
+std::optional<double> p10_at(double x, int bits) noexcept { return power_of_ten_at(x, bits); }
+
+std::optional<double> ln_at(double x, int bits) noexcept { return log_at(binary_of(x), bits); }
+
+}  // namespace inspect
 
 }  // namespace metrova

@@ -23,9 +23,25 @@
 // precision need fewer than 130 bits.
 #pragma once
 
+#include <optional>
+
 namespace metrova {
 
 double p10(double x) noexcept;
 double ln(double x) noexcept;
+
+// For the benchmark, the sweep and the tests: whether the fast path alone
+// decides x; the result without the fast path; the fixed-point evaluation at
+// one precision, 128 or 256 bits, which gives nothing where it cannot decide
+// the rounding (x finite and not whole for p10, in [-323.61, 308.26]; x
+// positive, finite and not 1 for ln).
+namespace inspect {
+bool p10_decided_fast(double x) noexcept;
+bool ln_decided_fast(double x) noexcept;
+double p10_without_fast_path(double x) noexcept;
+double ln_without_fast_path(double x) noexcept;
+std::optional<double> p10_at(double x, int bits) noexcept;
+std::optional<double> ln_at(double x, int bits) noexcept;
+}  // namespace inspect
 
 }  // namespace metrova
