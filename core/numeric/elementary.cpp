@@ -274,20 +274,23 @@ Split split(double a) noexcept {
 }
 
 // Whether every value within |lo| + bound |hi| of hi rounds to hi: |lo| +
-// bound |hi| is below half the smaller of the two gaps around hi (the gap
-// below is the smaller one at a power of two). hi is 0 only for ln 1, where
-// nothing is lost. fl(|lo| + bound |hi|) < half can only hold when the exact
-// sum is below it, as `half` is a double; the proven bounds carry the
-// rounding of bound |hi| in their margin.
+// bound |hi| is below half the gap between hi and its neighbour on lo's
+// side (at a power of two the gap towards 0 is the smaller one). On the
+// other side only bound |hi| counts, far below either half gap. (hi is never
+// 0 here but for ln 1, which the caller takes as it is.) fl(|lo| + bound |hi|) < half can only
+// hold when the exact sum is below it, as `half` is a double; the proven
+// bounds carry the rounding of bound |hi| in their margin.
 bool decided(double hi, double lo, double bound) noexcept {
     const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(hi) & ~kSignBit;
-    const double half = std::bit_cast<double>(((magnitude - 1) & kExponentMask) - (std::uint64_t{53} << 52));
+    const std::uint64_t towards_zero = (std::bit_cast<std::uint64_t>(hi) ^ std::bit_cast<std::uint64_t>(lo)) >> 63;
+    const double half =
+        std::bit_cast<double>(((magnitude - towards_zero) & kExponentMask) - (std::uint64_t{53} << 52));
     return std::fabs(lo) + std::bit_cast<double>(magnitude) * bound < half;
 }
 
 // The bounds that the rounding test relies on, as proven (scripts/numeric-proof).
-constexpr double kLnErrorBound = 0x1p-66;
-constexpr double kP10ErrorBound = 0x1p-66;
+constexpr double kLnErrorBound = 0x1.cp-71;
+constexpr double kP10ErrorBound = 0x1.8p-70;
 
 // 10^x = 2^exponent (hi + lo), hi within a hair of [1, 2). k = exponent 2^8 +
 // j is x log2(10) 2^8 rounded, so that 10^x = 2^exponent 2^(j / 2^8) 10^rho
@@ -342,14 +345,22 @@ std::optional<double> power_of_ten_at_edges(double x) noexcept {
     }
     // Subnormal or 0: rounded to a multiple of u = 2^(-1074 - exponent), the
     // smallest subnormal at the scale of hi (u is 2^-52 to 4). Adding 1.5
-    // 2^52 u rounds to that multiple, ties to even as the format does; the
-    // rest d + lo must stay clear of u / 2 by the bound and by the rounding
-    // of d + lo.
+    // 2^52 u rounds hi to such a multiple h, ties to even as the format does;
+    // lo may move hi + lo past the midpoint next to h, to the next multiple.
+    // The rest below u must stay clear of u / 2 by the bound and by the
+    // rounding of the rest itself (u 2^-50).
     const double u = std::bit_cast<double>(static_cast<std::uint64_t>(-1074 - s.exponent + 1023) << 52);
     const double big = 0x1.8p52 * u;
-    const double h = (s.hi + big) - big;
-    const double d = s.hi - h;
-    if (!(std::fabs(d + s.lo) + (s.hi * kP10ErrorBound + u * 0x1p-50) < 0.5 * u)) return std::nullopt;
+    double h = (s.hi + big) - big;
+    double rest = (s.hi - h) + s.lo;
+    if (rest > 0.5 * u) {
+        h += u;
+        rest -= u;
+    } else if (rest < -0.5 * u) {
+        h -= u;
+        rest += u;
+    }
+    if (!(std::fabs(rest) + (s.hi * kP10ErrorBound + u * 0x1p-50) < 0.5 * u)) return std::nullopt;
     // h 2^exponent is a multiple of 2^-1074: both steps are exact.
     return h * 0x1p-600 * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent + 600 + 1023) << 52);
 }
@@ -438,8 +449,9 @@ std::optional<double> ln_fast(double x) noexcept {
         exponent = static_cast<int>(bits >> 52) - 1023 - 54;
     }
     const Approximation a = log_fast(bits, exponent);
-    if (!decided(a.hi, a.lo, kLnErrorBound)) return std::nullopt;
-    return a.hi;
+    // ln 1 = +0 is the only result of 0, and exact.
+    if (decided(a.hi, a.lo, kLnErrorBound) || a.hi == 0) return a.hi;
+    return std::nullopt;
 }
 
 double ln_accurate(double x) noexcept {
