@@ -92,6 +92,7 @@ build-with-bench:
 	cmake --build --preset default
 
 bench: build-with-bench
+	build/bench/metrova_elementary_bench tests/sweep
 	build/bench/metrova_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build/bench/metrova_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 

@@ -256,12 +256,26 @@ double first_settled(Evaluate evaluate) noexcept {
 // The fast paths: double and double-double arithmetic, each operation
 // rounded once to double (no fused multiply-add: -ffp-contract=off), so that
 // every processor gives the same bits. Each ends in an approximation hi + lo
-// of the exact value y, |lo| <= ulp(hi) / 2, with |hi + lo - y| <= bound |y|
-// for the bound proven in ln_error.gappa and p10_error.gappa; when that
-// interval may hold a midpoint between two doubles, the fixed-point
-// evaluation above decides.
+// of the exact value y, hi = hi + lo rounded, with |hi + lo - y| <= bound |y|
+// for the bound proven in p10_error.gappa and ln_error.gappa (scripts/
+// numeric-proof); when that interval may hold a midpoint between two
+// doubles, the fixed-point evaluation above decides.
 
-constexpr std::uint64_t kExponentMask = kInfinityBits;
+// The bounds that the rounding test relies on, as proven.
+constexpr double kP10ErrorBound = 0x1.8p-70;
+constexpr double kLnErrorBound = 0x1.cp-71;
+
+// The rounding test: hi + lo C rounds to hi only when |lo| C is at most half
+// the gap between hi and its neighbour on lo's side (the addition itself
+// sees that the gap towards 0 is the smaller one at a power of two). That
+// gap is at least 2^-54 |hi|, so with C = 1 + 2^55 bound the margin |lo| (C -
+// 1) left below it exceeds the error bound |y| twice over, whatever the
+// roundings of lo C and of the sum.
+constexpr double margin_of(double bound) noexcept { return 1 + bound * 0x1p55; }
+constexpr double kP10Margin = margin_of(kP10ErrorBound);
+constexpr double kLnMargin = margin_of(kLnErrorBound);
+
+bool decided(double hi, double lo, double margin) noexcept { return hi + lo * margin == hi; }
 
 // Veltkamp's split: a = hi + lo, each of at most 26 significant bits.
 struct Split {
@@ -273,33 +287,16 @@ Split split(double a) noexcept {
     return {hi, a - hi};
 }
 
-// Whether every value within |lo| + bound |hi| of hi rounds to hi: |lo| +
-// bound |hi| is below half the gap between hi and its neighbour on lo's
-// side (at a power of two the gap towards 0 is the smaller one). On the
-// other side only bound |hi| counts, far below either half gap. (hi is never
-// 0 here but for ln 1, which the caller takes as it is.) fl(|lo| + bound |hi|) < half can only
-// hold when the exact sum is below it, as `half` is a double; the proven
-// bounds carry the rounding of bound |hi| in their margin.
-bool decided(double hi, double lo, double bound) noexcept {
-    const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(hi) & ~kSignBit;
-    const std::uint64_t towards_zero = (std::bit_cast<std::uint64_t>(hi) ^ std::bit_cast<std::uint64_t>(lo)) >> 63;
-    const double half =
-        std::bit_cast<double>(((magnitude - towards_zero) & kExponentMask) - (std::uint64_t{53} << 52));
-    return std::fabs(lo) + std::bit_cast<double>(magnitude) * bound < half;
-}
-
-// The bounds that the rounding test relies on, as proven (scripts/numeric-proof).
-constexpr double kLnErrorBound = 0x1.cp-71;
-constexpr double kP10ErrorBound = 0x1.8p-70;
-
 // 10^x = 2^exponent (hi + lo), hi within a hair of [1, 2). k = exponent 2^8 +
 // j is x log2(10) 2^8 rounded, so that 10^x = 2^exponent 2^(j / 2^8) 10^rho
 // with rho = x - k log10(2) / 2^8, |rho| <= 2^-10.7, held as r + rr: x - k
-// kStepHi is exact (k kStepHi has at most 53 bits, and it lies near x), the
-// rest of k c is added by a 2Sum. Then with T = 2^(j / 2^8) and U = T ln 10
-// from the table, 10^x / 2^exponent = T + U rho + T (10^rho - 1 - rho ln 10),
-// the first two in double-double (U's leading part has 26 bits, so U r is
-// exact as Dekker's product), the last a short polynomial in double.
+// kStepHi is exact (k kStepHi has at most 19 + 34 bits, and it lies near x),
+// and the rest of k c is added by a Fast2Sum, exact although r_lo may be the
+// larger: r_hi is a multiple of a power of two at least the last place of
+// r_lo. Then with T = 2^(j / 2^8) and U = T ln 10 from the table, 10^x /
+// 2^exponent = T + U rho + T (10^rho - 1 - rho ln 10), the first two in
+// double-double (U's leading part has 26 bits, so U r is exact as Dekker's
+// product), the last a short polynomial in double.
 struct Scaled {
     double hi, lo;
     int exponent;
@@ -309,12 +306,12 @@ Scaled power_of_ten_fast(double x) noexcept {
     constexpr double kShifter = 0x1.8p52;  // adding it rounds to an integer
     const double shifted = x * kPowScale + kShifter;
     const double kd = shifted - kShifter;
-    const auto k = static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(kShifter));
+    const auto k =
+        static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(kShifter));
     const double r_hi = x - kd * kStepHi;
     const double r_lo = -(kd * kStepLo);
-    const double r = r_hi + r_lo;  // 2Sum: r_hi may be the smaller
-    const double r_back = r - r_hi;
-    const double rr = (r_hi - (r - r_back)) + (r_lo - r_back);
+    const double r = r_hi + r_lo;
+    const double rr = r_lo - (r - r_hi);
 
     const PowEntry& t = kPowTable[static_cast<std::size_t>(k & (kPowTable.size() - 1))];
     const Split rs = split(r);
@@ -329,19 +326,23 @@ Scaled power_of_ten_fast(double x) noexcept {
     return {hi, rest - (hi - s), static_cast<int>(k >> 8)};
 }
 
-// 10^x for x in [-323.61, 308.26], not whole, |x| >= 2^-60 and |x| >= 307:
-// the results that overflow or are subnormal, or may be.
-std::optional<double> power_of_ten_at_edges(double x) noexcept {
+double power_of_two(int n) noexcept { return std::bit_cast<double>(static_cast<std::uint64_t>(n + 1023) << 52); }
+
+// 10^x for x in [-323.61, 308.26], not whole, with |x| >= 307: the results
+// that overflow or are subnormal, or may be. `undecided` takes x when the
+// rounding test cannot decide.
+template <typename Undecided>
+double power_of_ten_at_edges(double x, Undecided undecided) noexcept {
     const Scaled s = power_of_ten_fast(x);
     if (s.exponent > 0) {
-        if (!decided(s.hi, s.lo, kP10ErrorBound)) return std::nullopt;
+        if (!decided(s.hi, s.lo, kP10Margin)) return undecided(x);
         // hi 2^exponent, in two exact steps unless it overflows, which raises
         // the overflow flag as it should.
-        return s.hi * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent - 1000 + 1023) << 52) * 0x1p1000;
+        return s.hi * power_of_two(s.exponent - 1000) * 0x1p1000;
     }
-    if (s.exponent > -1022) {  // normal: -1021 x 2^0.99.. is above 2^-1022
-        if (!decided(s.hi, s.lo, kP10ErrorBound)) return std::nullopt;
-        return s.hi * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent + 1023) << 52);
+    if (s.exponent > -1022) {  // normal: 2^-1021 x 0.99.. is above 2^-1022
+        if (!decided(s.hi, s.lo, kP10Margin)) return undecided(x);
+        return s.hi * power_of_two(s.exponent);
     }
     // Subnormal or 0: rounded to a multiple of u = 2^(-1074 - exponent), the
     // smallest subnormal at the scale of hi (u is 2^-52 to 4). Adding 1.5
@@ -349,7 +350,7 @@ std::optional<double> power_of_ten_at_edges(double x) noexcept {
     // lo may move hi + lo past the midpoint next to h, to the next multiple.
     // The rest below u must stay clear of u / 2 by the bound and by the
     // rounding of the rest itself (u 2^-50).
-    const double u = std::bit_cast<double>(static_cast<std::uint64_t>(-1074 - s.exponent + 1023) << 52);
+    const double u = power_of_two(-1074 - s.exponent);
     const double big = 0x1.8p52 * u;
     double h = (s.hi + big) - big;
     double rest = (s.hi - h) + s.lo;
@@ -360,17 +361,18 @@ std::optional<double> power_of_ten_at_edges(double x) noexcept {
         h -= u;
         rest += u;
     }
-    if (!(std::fabs(rest) + (s.hi * kP10ErrorBound + u * 0x1p-50) < 0.5 * u)) return std::nullopt;
+    if (!(std::fabs(rest) + (s.hi * (2 * kP10ErrorBound) + u * 0x1p-50) < 0.5 * u)) return undecided(x);
     // h 2^exponent is a multiple of 2^-1074: both steps are exact.
-    return h * 0x1p-600 * std::bit_cast<double>(static_cast<std::uint64_t>(s.exponent + 600 + 1023) << 52);
+    return h * 0x1p-600 * power_of_two(s.exponent + 600);
 }
 
 // ln x = e ln 2 - ln r + log1p(z) with x = 2^e m, m in [1, 2) and r = k /
 // 2^10 from the table entry nearest m: z = m r - 1 is exact (a multiple of
 // 2^-62 below 2^-9), formed from m's upper 43 bits and lower 10, each
 // product exact. A = e ln 2 - ln r is exact in its leading part (multiples
-// of 2^-42 below 2^10), and z - z^2 / 2 is kept in double-double with z^2
-// as Dekker's square; the rest of log1p(z) is a short polynomial in double.
+// of 2^-42 below 2^10), and z - z^2 / 2 is kept in double-double: z^2 =
+// zh^2 + zl (z + zh) with zh of 26 bits, so zh^2 is exact and the rest small.
+// The rest of log1p(z) is a short polynomial in double.
 struct Approximation {
     double hi, lo;
 };
@@ -388,26 +390,24 @@ Approximation log_fast(std::uint64_t bits, int exponent) noexcept {
     const double a_hi = e * kLn2Hi + t.tauHi;
     const double a_lo = e * kLn2Lo + t.tauLo;
     const Split zs = split(z);
-    const double square = z * z;
-    const double square_error = ((zs.hi * zs.hi - square) + 2 * zs.hi * zs.lo) + zs.lo * zs.lo;
     const double q = kLogPoly[0] + z * (kLogPoly[1] + z * (kLogPoly[2] + z * (kLogPoly[3] + z * kLogPoly[4])));
-    const double tail = (square * z) * q;
+    const double tail = ((z * z) * z) * q;
 
     // Fast2Sums: a_hi is 0 or at least |z| (elementary_tables.sollya checks
-    // every entry); |s1| stays above z^2 / 2.
+    // every entry); |s1| stays above zh^2 / 2.
     const double s1 = a_hi + z;
     const double e1 = z - (s1 - a_hi);
-    const double h2 = -0.5 * square;
+    const double h2 = -0.5 * (zs.hi * zs.hi);
     const double s2 = s1 + h2;
     const double e2 = h2 - (s2 - s1);
-    const double rest = ((e1 + e2) + -0.5 * square_error) + (tail + a_lo);
+    const double rest = ((e1 + e2) + -0.5 * (zs.lo * (z + zs.hi))) + (tail + a_lo);
     const double hi = s2 + rest;
     return {hi, rest - (hi - s2)};
 }
 
-// The fast paths whole: a result, or nothing when the rounding test leaves x
-// to the fixed-point evaluation.
-std::optional<double> p10_fast(double x) noexcept {
+// 10^x; `undecided` takes x when the rounding test cannot decide.
+template <typename Undecided>
+double power_of_ten(double x, Undecided undecided) noexcept {
     const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(x) & ~kSignBit;
     constexpr std::uint64_t kTiny = 0x3c30000000000000;   // 2^-60
     constexpr std::uint64_t kLarge = 0x4073300000000000;  // 307
@@ -416,28 +416,20 @@ std::optional<double> p10_fast(double x) noexcept {
         if (x > 308.26) return std::isinf(x) ? x : overflowed();
         if (x < -323.61) return 0.0;
         if (magnitude < kTiny) return 1.0;  // 10^x within 2^-58 of 1: 1 is nearest
-        const int k = static_cast<int>(x);
-        if (k == x) return std::nullopt;  // 10^307 and 10^308 never overflow
-        return power_of_ten_at_edges(x);
+        if (static_cast<int>(x) == x) return undecided(x);  // 10^307 and 10^308 never overflow
+        return power_of_ten_at_edges(x, undecided);
     }
     const int whole = static_cast<int>(x);
-    if (whole == x) {
-        if (whole >= -22 && whole <= 22) return power_of_ten_exact(whole);
-        return std::nullopt;
-    }
+    if (whole == x) return whole >= -22 && whole <= 22 ? power_of_ten_exact(whole) : undecided(x);
     const Scaled s = power_of_ten_fast(x);
+    if (!decided(s.hi, s.lo, kP10Margin)) return undecided(x);
     // |x| < 307: 2^exponent hi is a normal double, formed on the bits.
-    if (!decided(s.hi, s.lo, kP10ErrorBound)) return std::nullopt;
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(s.hi) + (static_cast<std::uint64_t>(s.exponent) << 52));
 }
 
-double p10_accurate(double x) noexcept {
-    const int k = static_cast<int>(x);
-    if (k == x) return power_of_ten_exact(k);
-    return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
-}
-
-std::optional<double> ln_fast(double x) noexcept {
+// ln x; `undecided` takes x when the rounding test cannot decide.
+template <typename Undecided>
+double logarithm(double x, Undecided undecided) noexcept {
     std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
     int exponent = static_cast<int>(bits >> 52) - 1023;
     constexpr std::uint64_t kSmallestNormal = kHidden;
@@ -449,35 +441,52 @@ std::optional<double> ln_fast(double x) noexcept {
         exponent = static_cast<int>(bits >> 52) - 1023 - 54;
     }
     const Approximation a = log_fast(bits, exponent);
-    // ln 1 = +0 is the only result of 0, and exact.
-    if (decided(a.hi, a.lo, kLnErrorBound) || a.hi == 0) return a.hi;
-    return std::nullopt;
+    // ln 1 = +0 passes the test, exactly.
+    if (!decided(a.hi, a.lo, kLnMargin)) return undecided(x);
+    return a.hi;
 }
 
-double ln_accurate(double x) noexcept {
+// The accurate paths, out of line: the fast paths' callers inline them.
+[[gnu::noinline]] double p10_accurate(double x) noexcept {
+    const int k = static_cast<int>(x);
+    if (k == x) return power_of_ten_exact(k);
+    return first_settled([x](int bits) { return power_of_ten_at(x, bits); });
+}
+
+[[gnu::noinline]] double ln_accurate(double x) noexcept {
     const Binary b = binary_of(x);
     return first_settled([b](int bits) { return log_at(b, bits); });
 }
 
 }  // namespace
 
-double p10(double x) noexcept {
-    if (const std::optional<double> fast = p10_fast(x)) return *fast;
-    return p10_accurate(x);
-}
+double p10(double x) noexcept { return power_of_ten(x, p10_accurate); }
 
-double ln(double x) noexcept {
-    if (const std::optional<double> fast = ln_fast(x)) return *fast;
-    return ln_accurate(x);
-}
+double ln(double x) noexcept { return logarithm(x, ln_accurate); }
 
 namespace inspect {
 
-bool p10_decided_fast(double x) noexcept { return p10_fast(x).has_value(); }
+bool p10_decided_fast(double x) noexcept {
+    bool decided_fast = true;
+    static_cast<void>(power_of_ten(x, [&decided_fast](double) noexcept {
+        decided_fast = false;
+        return 0.0;
+    }));
+    return decided_fast;
+}
 
-bool ln_decided_fast(double x) noexcept { return ln_fast(x).has_value(); }
+bool ln_decided_fast(double x) noexcept {
+    bool decided_fast = true;
+    static_cast<void>(logarithm(x, [&decided_fast](double) noexcept {
+        decided_fast = false;
+        return 0.0;
+    }));
+    return decided_fast;
+}
 
-double p10_without_fast_path(double x) noexcept { return std::isfinite(x) && x > -323.61 && x < 308.26 ? p10_accurate(x) : p10(x); }
+double p10_without_fast_path(double x) noexcept {
+    return std::isfinite(x) && x > -323.61 && x < 308.26 ? p10_accurate(x) : p10(x);
+}
 
 double ln_without_fast_path(double x) noexcept { return std::isfinite(x) && x > 0 && x != 1 ? ln_accurate(x) : ln(x); }
 
