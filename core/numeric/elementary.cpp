@@ -70,7 +70,7 @@ std::optional<double> settled(const Natural& approx, int exp2, bool negative, in
     return a;
 }
 
-constexpr int kConstantBits = 576;
+constexpr int kConstantBits = 288;
 
 // atanh(1/q) x 2^bits, rounded down: the sum of 1 / ((2k + 1) q^(2k + 1)),
 // each term rounded down.
@@ -107,7 +107,7 @@ constexpr Natural kLn10 = [] {
 Natural constant_at(const Natural& constant, int bits) noexcept { return Natural(constant) >>= kConstantBits - bits; }
 
 // (a x b) / 2^bits, rounded down.
-Natural times(const Natural& a, const Natural& b, int bits) noexcept { return (a * b) >>= bits; }
+Natural times(const Natural& a, const Natural& b, int bits) noexcept { return Natural::product_shifted(a, b, bits); }
 
 // A finite, non-zero |x| as mantissa x 2^exponent with the mantissa in
 // [2^52, 2^53), subnormals included.
@@ -163,14 +163,31 @@ double power_of_ten_exact(int k) noexcept {
     return nearest_double(q, k - b - 1, false);
 }
 
-// 10^x = e^(x ln 10) = 2^k e^r with 0 <= r <= ln 2, the series of e^r
-// summed in fixed point with `bits` fractional bits. x is no integer and
-// 2^-60 <= |x| < 512, so x itself is exact in fixed point.
+// The series of e^(f / 2^shift), summed in fixed point with `bits`
+// fractional bits; each term is rounded down twice, so each adds 2 units of
+// error at most.
+Natural exp_series(const Natural& f, int shift, int bits) noexcept {
+    Natural sum = Natural::power_of_two(bits);
+    Natural term = sum;
+    for (std::uint32_t n = 1; !term.is_zero(); ++n) {
+        term = Natural::product_shifted(term, f, shift);
+        term.divide(n);
+        sum += term;
+    }
+    return sum;
+}
+
+// 10^x = e^(x ln 10) = 2^k e^r with 0 <= r <= ln 2, in fixed point with
+// `bits` fractional bits: e^r = e^r1 e^r2 with r1 the leading 64 bits of r,
+// so that each term of its series is a product with a two-limb number, and
+// r2 < 2^-64, whose series ends after bits / 64 terms or so. x is no integer
+// and 2^-60 <= |x| < 512, so x itself is exact in fixed point.
 //
 // Error, in units of 2^-bits: x ln 10 is off by at most |x| + 1 < 2^9 + 1;
 // r adds k (below 1100) from k ln 2 and one unit, so r is within 2^11 and
-// e^r (below 2) within 2^12; each term of the series adds 2 at most, some
-// bits / 2 terms in all. Below 2^13.
+// e^r (below 2) within 2^12. The two series add 2 units a term, some bits /
+// 2 terms in all, and their product (each factor below 2) twice that and
+// one unit: below 2^9. Below 2^13 in all.
 std::optional<double> power_of_ten_at(double x, int bits) noexcept {
     const Binary b = binary_of(x);
     const bool negative = x < 0;
@@ -187,13 +204,11 @@ std::optional<double> power_of_ten_at(double x, int bits) noexcept {
         rest -= r;
         r = rest;
     }
-    Natural sum = Natural::power_of_two(bits);
-    Natural term = sum;
-    for (std::uint32_t n = 1; !term.is_zero(); ++n) {
-        term = times(term, r, bits);
-        term.divide(n);
-        sum += term;
-    }
+    Natural r1 = r;
+    r1 >>= bits - 64;
+    Natural r2 = r;
+    r2 -= Natural(r1) <<= bits - 64;
+    const Natural sum = times(exp_series(r1, 64, bits), exp_series(r2, bits, bits), bits);
     return settled(sum, k - bits, false, bits);
 }
 
