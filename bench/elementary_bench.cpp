@@ -90,7 +90,8 @@ std::vector<double> row_arguments(const std::string& path) {
 
 // The slowest call among the arguments that the fast path leaves to the
 // accurate path, each the best of three calls.
-void slowest(const char* name, Function f, bool (*decided_fast)(double) noexcept, const std::vector<double>& arguments) {
+void slowest(const char* name, Function f, bool (*decided_fast)(double) noexcept,
+             const std::vector<double>& arguments) {
     double worst = 0;
     double worst_x = 0;
     long accurate = 0;

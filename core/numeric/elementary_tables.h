@@ -4,6 +4,7 @@
 
 #include <array>
 
+// clang-format off
 namespace metrova::numeric {
 
 // ln 2 = kLn2Hi + kLn2Lo; kLn2Hi has 42 bits, so that e kLn2Hi is exact.
@@ -1316,3 +1317,4 @@ inline constexpr std::array<PowEntry, 256> kPowTable = {{
 }};
 
 }  // namespace metrova::numeric
+// clang-format on

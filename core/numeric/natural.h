@@ -1,12 +1,14 @@
 // Natural numbers of up to 1152 bits, the arithmetic of the exact and the
-// very precise paths of the power of ten and the logarithm (elementary.cpp).
+// accurate paths of the power of ten and the logarithm (elementary.cpp).
 //
 // Limbs are 32 bits wide, so that every product of two limbs fits the 64-bit
 // integer of any platform, 32-bit ones included; integer arithmetic raises no
 // floating-point flag. Everything is constexpr, so the constants ln 2 and
 // ln 10 are worked out by the compiler. The callers keep their numbers within
-// the capacity (the widest is a product of two 600-bit numbers); nothing here
-// checks it.
+// the capacity (the widest is the 2^b that the power of ten of a whole k down
+// to -323 divides by 5^-k, some 820 bits; products at 256 fractional bits
+// stay below 530 bits, and product_shifted forms them in a scratch twice the
+// capacity); nothing here checks it.
 #pragma once
 
 #include <array>
@@ -228,7 +230,8 @@ public:
             for (int i = 0; i < n; ++i) {
                 const std::uint64_t product = qhat * v.limbs_[i] + carry;
                 carry = product >> 32;
-                const std::int64_t difference = std::int64_t{u[i + j]} - static_cast<std::int64_t>(product & 0xffffffffU) + borrow;
+                const std::int64_t difference =
+                    std::int64_t{u[i + j]} - static_cast<std::int64_t>(product & 0xffffffffU) + borrow;
                 u[i + j] = static_cast<std::uint32_t>(difference);
                 borrow = difference >> 32;
             }

@@ -227,7 +227,8 @@ int main(int argc, char** argv) {
     if (write) {
         std::FILE* out = std::fopen(hashes, "w");
         if (out == nullptr) return 2;
-        std::fprintf(out, "# GNU MPFR's results of metrova_rounding_sweep, hashed per block of %ld arguments\n", kBlock);
+        std::fprintf(out, "# GNU MPFR's results of metrova_rounding_sweep, hashed per block of %ld arguments\n",
+                     kBlock);
         std::fprintf(out, "seed %" PRIu64 " count %ld\n", seed, count);
         for (const std::string& line : mpfr_lines) std::fprintf(out, "%s\n", line.c_str());
         return std::fclose(out) == 0 ? 0 : 2;

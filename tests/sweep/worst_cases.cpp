@@ -61,7 +61,8 @@ bool signalling(double x) { return std::isnan(x) && (bits(x) & (std::uint64_t{1}
 
 metrova::Failure expected_failure(std::string_view function, double x, double result) {
     if (signalling(x)) return metrova::Failure::invalid_argument;
-    if (function == "p10") return std::isfinite(x) && std::isinf(result) ? metrova::Failure::overflow : metrova::Failure::none;
+    if (function == "p10")
+        return std::isfinite(x) && std::isinf(result) ? metrova::Failure::overflow : metrova::Failure::none;
     return !std::isnan(x) && x <= 0 ? metrova::Failure::invalid_argument : metrova::Failure::none;
 }
 
@@ -130,8 +131,10 @@ int check_rows(const Function& f, const char* rows) {
     std::string line;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#') continue;
-        const std::optional<std::uint64_t> argument = line.size() == 33 ? hex_bits(std::string_view(line).substr(0, 16)) : std::nullopt;
-        const std::optional<std::uint64_t> result = line.size() == 33 ? hex_bits(std::string_view(line).substr(17)) : std::nullopt;
+        const std::optional<std::uint64_t> argument =
+            line.size() == 33 ? hex_bits(std::string_view(line).substr(0, 16)) : std::nullopt;
+        const std::optional<std::uint64_t> result =
+            line.size() == 33 ? hex_bits(std::string_view(line).substr(17)) : std::nullopt;
         if (!argument || !result) {
             std::fprintf(stderr, "%s: not a row: %s\n", rows, line.c_str());
             return 2;
@@ -156,8 +159,8 @@ int check_rows(const Function& f, const char* rows) {
                         std::string(metrova::failure_name(failure)).c_str(), expected);
         }
     }
-    std::printf("%s: %ld hardest-to-round arguments, %ld differ%s; the fast path decided %ld\n", f.name.data(),
-                checked, failed,
+    std::printf("%s: %ld hardest-to-round arguments, %ld differ%s; the fast path decided %ld\n", f.name.data(), checked,
+                failed,
 #ifdef METROVA_HAVE_MPFR
                 " (results also checked against MPFR)",
 #else
