@@ -5,12 +5,11 @@
 // then the slowest call of the accurate path, over the published
 // hardest-to-round arguments that the fast path leaves to it.
 //   metrova_elementary_bench [WORST_CASES_DIR]
-#include <math.h>  // exp10 and log: the C library's, to compare with
-
 #include <algorithm>
 #include <bit>
 #include <charconv>
 #include <chrono>
+#include <cmath>  // exp10 (a GNU extension) and log: the C library's, to compare with
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -37,8 +36,8 @@ using Function = double (*)(double);
 
 double ours_p10(double x) { return metrova::p10(x); }
 double ours_ln(double x) { return metrova::ln(x); }
-double theirs_p10(double x) { return exp10(x); }
-double theirs_ln(double x) { return log(x); }
+double theirs_p10(double x) { return ::exp10(x); }
+double theirs_ln(double x) { return std::log(x); }
 
 struct Set {
     const char* name;

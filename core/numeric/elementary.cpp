@@ -400,8 +400,8 @@ Approximation log_fast(std::uint64_t bits, int exponent) noexcept {
     constexpr std::uint64_t kOne = 0x3ff0000000000000;
     const std::uint64_t fraction = bits & (kHidden - 1);
     const LogEntry& t = kLogTable[static_cast<std::size_t>((fraction + (std::uint64_t{1} << 41)) >> 42)];
-    const double m = std::bit_cast<double>(fraction | kOne);
-    const double m_hi = std::bit_cast<double>((fraction | kOne) & ~std::uint64_t{0x3ff});
+    const auto m = std::bit_cast<double>(fraction | kOne);
+    const auto m_hi = std::bit_cast<double>((fraction | kOne) & ~std::uint64_t{0x3ff});
     const double m_lo = m - m_hi;
     const double z = (m_hi * t.r - 1) + m_lo * t.r;
 
@@ -449,7 +449,7 @@ double power_of_ten(double x, Undecided undecided) noexcept {
 // ln x; `undecided` takes x when the rounding test cannot decide.
 template <typename Undecided>
 double logarithm(double x, Undecided undecided) noexcept {
-    std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+    auto bits = std::bit_cast<std::uint64_t>(x);
     int exponent = static_cast<int>(bits >> 52) - 1023;
     constexpr std::uint64_t kSmallestNormal = kHidden;
     if (bits - kSmallestNormal >= kInfinityBits - kSmallestNormal) [[unlikely]] {

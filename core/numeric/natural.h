@@ -165,7 +165,7 @@ public:
     // are worked out only for their carries, and no product wider than the
     // capacity is formed.
     static constexpr Natural product_shifted(const Natural& a, const Natural& b, int shift) noexcept {
-        std::array<std::uint32_t, 2 * kLimbs> p{};
+        std::array<std::uint32_t, static_cast<std::size_t>(2 * kLimbs)> p{};
         const int size = a.size_ + b.size_;
         for (int i = 0; i < a.size_; ++i) {
             std::uint64_t carry = 0;
