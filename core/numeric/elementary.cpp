@@ -289,7 +289,8 @@ constexpr double kLnErrorBound = 0x1.cp-71;
 // sees that the gap towards 0 is the smaller one at a power of two). That
 // gap is at least 2^-54 |hi|, so with C = 1 + 2^55 bound the margin |lo| (C -
 // 1) left below it exceeds the error bound |y| twice over, whatever the
-// roundings of lo C and of the sum.
+// roundings of lo C and of the sum. On the other side only the error bound
+// counts, far below either gap.
 constexpr double margin_of(double bound) noexcept { return 1 + bound * 0x1p55; }
 constexpr double kP10Margin = margin_of(kP10ErrorBound);
 constexpr double kLnMargin = margin_of(kLnErrorBound);
