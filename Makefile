@@ -7,6 +7,8 @@
 #   make lint            format check, clang-tidy and cppcheck, no finding allowed
 #   make fuzz            the core's libFuzzer target, FUZZ_SECONDS long
 #   make bench           the benchmarks
+#   make numeric-proof   the power's and logarithm's tables and coefficients made anew (Sollya) and the
+#                        error bounds of their fast paths proven (Gappa)
 #   make ci-legs         the CI legs: clang, x86-64-v3, link-time optimisation, Debug, and the core
 #                        for 32-bit x86, arm64, s390x and Windows
 #   make package         the Debian package build/metrova_<version>_<arch>.deb, reproducible
@@ -29,7 +31,7 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-.PHONY: run test build build-with-bench test-sanitize fuzz bench ci-legs package package-proof source-build-proof \
+.PHONY: run test build build-with-bench test-sanitize fuzz bench numeric-proof ci-legs package package-proof source-build-proof \
 	make-test-proof repro-check install-check lint format-check clean
 
 build:
@@ -64,7 +66,7 @@ lint: format-check build-with-bench
 		|| { grep -E 'warning:|error:' build/clang-tidy.log; echo "clang-tidy: findings above (build/clang-tidy.log)"; exit 1; }
 	@echo "clang-tidy: no findings"
 	cppcheck --std=c++20 --enable=warning,performance,portability --library=qt --library=googletest \
-		--inline-suppr --error-exitcode=1 --quiet -I core -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
+		--inline-suppr --error-exitcode=1 --quiet -I core -I core/numeric -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
 	@echo "cppcheck: no findings"
 
 test-sanitize:
@@ -90,8 +92,12 @@ build-with-bench:
 	cmake --build --preset default
 
 bench: build-with-bench
+	build/bench/metrova_elementary_bench tests/sweep
 	build/bench/metrova_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build/bench/metrova_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+numeric-proof:
+	scripts/numeric-proof
 
 # One leg after another, each in its own build-<leg>/ (scripts/ci-legs).
 ci-legs:
