@@ -15,8 +15,8 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-.PHONY: help run test build build-with-bench test-sanitize fuzz bench ci-legs package package-proof source-build-proof \
-	make-test-proof repro-check install-check lint format-check shellcheck clean
+.PHONY: help run test build build-with-bench test-sanitize fuzz bench numeric-proof ci-legs package package-proof \
+	source-build-proof make-test-proof repro-check install-check lint format-check shellcheck clean
 
 ## this list
 help:
@@ -63,7 +63,7 @@ lint: format-check shellcheck build-with-bench
 		|| { grep -E 'warning:|error:' build/clang-tidy.log; echo "clang-tidy: findings above (build/clang-tidy.log)"; exit 1; }
 	@echo "clang-tidy: no findings"
 	cppcheck --std=c++20 --enable=warning,performance,portability --library=qt --library=googletest \
-		--inline-suppr --error-exitcode=1 --quiet -I core -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
+		--inline-suppr --error-exitcode=1 --quiet -I core -I core/numeric -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
 	@echo "cppcheck: no findings"
 
 ## the tests under AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/
@@ -92,8 +92,13 @@ build-with-bench:
 
 ## the benchmarks
 bench: build-with-bench
+	build/bench/metrova_elementary_bench tests/sweep
 	build/bench/metrova_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build/bench/metrova_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+## the power's and logarithm's tables and coefficients made anew (Sollya), their fast paths' error bounds proven (Gappa)
+numeric-proof:
+	scripts/numeric-proof
 
 ## CI's legs one after another, each in its own build-<leg>/ (scripts/ci-legs names them)
 ci-legs:
