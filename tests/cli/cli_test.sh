@@ -3,6 +3,7 @@
 # environment: --help, --version and a wrong command line are answered before
 # any window is made, so none of them may need one.
 # Usage: cli_test.sh METROVA VERSION DESCRIPTION   (CTest passes all three)
+# shellcheck disable=SC2317 # the predicates are called through check, which shellcheck does not follow
 set -uo pipefail
 metrova=$1 version=$2 description=$3
 out=$(mktemp) err=$(mktemp) version_out=$(mktemp)
