@@ -139,6 +139,15 @@ double overflowed() noexcept {
     return largest * 2;  // +inf, raising the overflow flag
 }
 
+// A NaN as an operation passes it on: a signalling one quieted, raising the
+// invalid flag, a quiet one unchanged without a flag. Returning x itself
+// would leave the flag to the compiler's test for NaN (a comparison raises
+// it, a look at the bits does not).
+double quieted(double nan) noexcept {
+    volatile double operand = nan;
+    return operand + 0.0;
+}
+
 double invalid() noexcept {
     volatile double zero = 0.0;
     return zero / zero;  // NaN, raising the invalid flag
@@ -432,7 +441,7 @@ double power_of_ten(double x, Undecided undecided) noexcept {
     constexpr std::uint64_t kTiny = 0x3c30000000000000;   // 2^-60
     constexpr std::uint64_t kLarge = 0x4073300000000000;  // 307
     if (magnitude - kTiny >= kLarge - kTiny) [[unlikely]] {
-        if (std::isnan(x)) return x;
+        if (std::isnan(x)) return quieted(x);
         if (x > 308.26) return std::isinf(x) ? x : overflowed();
         if (x < -323.61) return 0.0;
         if (magnitude < kTiny) return 1.0;                  // 10^x within 2^-58 of 1: 1 is nearest
@@ -454,7 +463,7 @@ double logarithm(double x, Undecided undecided) noexcept {
     int exponent = static_cast<int>(bits >> 52) - 1023;
     constexpr std::uint64_t kSmallestNormal = kHidden;
     if (bits - kSmallestNormal >= kInfinityBits - kSmallestNormal) [[unlikely]] {
-        if (std::isnan(x)) return x;
+        if (std::isnan(x)) return quieted(x);
         if (x <= 0) return invalid();
         if (std::isinf(x)) return x;
         bits = std::bit_cast<std::uint64_t>(x * 0x1p54);  // a subnormal made normal, exactly
