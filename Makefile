@@ -1,24 +1,7 @@
-# Set-up, build and test on Debian 13 or Debian 12. Every target installs what
-# it is missing first (scripts/install-deps), so a fresh machine needs nothing
-# but make.
-#   make run             build everything and open the window
-#   make test            build everything and run every test through CTest
-#   make test-sanitize   the tests under AddressSanitizer and UBSan
-#   make lint            format check, clang-tidy and cppcheck, no finding allowed
-#   make fuzz            the core's libFuzzer target, FUZZ_SECONDS long
-#   make bench           the benchmarks
-#   make ci-legs         the CI legs: clang, x86-64-v3, link-time optimisation, Debug, and the core
-#                        for 32-bit x86, arm64, s390x and Windows
-#   make package         the Debian package build/metrova_<version>_<arch>.deb, reproducible
-#   make install-check   install into a temporary prefix, validate, package, lintian
-#   make repro-check     package one commit in two clones and compare the bytes
-#   make package-proof   install the package in a clean Debian root and open its window
-#   make source-build-proof  build and test the source as a user would in a clean Debian root
-#   make make-test-proof     make test in a clean Debian root, screen-reader tests included
-#   make windows         the Windows installer and portable zip (build-win64/windows/)
-#   make windows-check   the Windows leg: those built, their tests under wine, the installer
-#                        installed, used and uninstalled under wine, the bytes of two builds compared
-# The proofs take RELEASE=bookworm (Debian 12) or RELEASE=trixie (Debian 13).
+# Set-up, build, test and checks on Debian 13 or Debian 12. Every target
+# installs what it is missing first (scripts/install-deps), so a fresh machine
+# needs nothing but make. `make help` lists the targets from the lines that
+# start with two hashes above each one.
 
 FUZZ_SECONDS ?= 60
 
@@ -32,14 +15,21 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-.PHONY: run test build build-with-bench test-sanitize fuzz bench ci-legs package package-proof source-build-proof \
-	make-test-proof repro-check install-check lint format-check clean windows windows-check
+.PHONY: help run test build build-with-bench test-sanitize fuzz bench numeric-proof ci-legs package package-proof \
+	source-build-proof make-test-proof repro-check install-check lint format-check shellcheck clean windows windows-check
 
+## this list
+help:
+	@awk '/^## / { doc = substr($$0, 4); next } /^[a-z-]+:/ && doc { sub(/:.*/, ""); printf "  make %-20s %s\n", $$0, doc } \
+		{ doc = "" }' $(MAKEFILE_LIST)
+
+## build the program and its tests in build/
 build:
 	@scripts/install-deps build
 	@test -f build/CMakeCache.txt || cmake --preset default
 	cmake --build --preset default
 
+## build, then open the window
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "make run: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)" >&2; exit 1; fi
@@ -47,35 +37,43 @@ run: build
 
 # The screen-reader tools come before the first configure, which registers
 # their tests when it finds them; a build configured without them looks again.
+## build, then run every test through CTest, the screen-reader ones included
 test:
 	@scripts/install-deps build a11y
 	@if grep -qs '^METROVA_A11Y_TOOLS_MISSING:INTERNAL=.' build/CMakeCache.txt; then cmake -S . -B build; fi
 	@$(MAKE) --no-print-directory build
 	ctest --preset default
 
-# Every source file matches .clang-format.
+## every source file as .clang-format lays it out
 format-check:
 	@scripts/install-deps lint
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
-# The format check (clang-format 14's output), clang-tidy (.clang-tidy) and
-# cppcheck over the whole tree, no finding allowed; the benchmarks are built so
-# that clang-tidy sees them too.
-lint: format-check build-with-bench
+## every shell script (by its first line) under shellcheck, following what it sources
+shellcheck:
+	@scripts/install-deps lint
+	shellcheck -x $$(git ls-files | xargs file --mime-type | sed -n 's/: *text\/x-shellscript$$//p')
+	@echo "shellcheck: no findings"
+
+# The benchmarks are built so that clang-tidy sees them too.
+## the format check, shellcheck, clang-tidy (.clang-tidy) and cppcheck, no finding allowed
+lint: format-check shellcheck build-with-bench
 	@scripts/install-deps lint
 	run-clang-tidy -p build -quiet -j $$(nproc) '$(CURDIR)/(core|ui|app|tests|bench|tools)/' > build/clang-tidy.log 2>&1 \
 		|| { grep -E 'warning:|error:' build/clang-tidy.log; echo "clang-tidy: findings above (build/clang-tidy.log)"; exit 1; }
 	@echo "clang-tidy: no findings"
 	cppcheck --std=c++20 --enable=warning,performance,portability --library=qt --library=googletest \
-		--inline-suppr --error-exitcode=1 --quiet -I core -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
+		--inline-suppr --error-exitcode=1 --quiet -I core -I core/numeric -I core/tables -I ui -I tests -I tests/ui core ui app tests bench fuzz tools
 	@echo "cppcheck: no findings"
 
+## the tests under AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/
 test-sanitize:
 	@scripts/install-deps build
 	@test -f build-sanitize/CMakeCache.txt || cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
+## the core's libFuzzer target for FUZZ_SECONDS (default 60), in build-fuzz/
 fuzz:
 	@scripts/install-deps build fuzz
 	@test -f build-fuzz/CMakeCache.txt || cmake --preset fuzz
@@ -92,48 +90,55 @@ build-with-bench:
 	cmake -S . -B build -DMETROVA_BUILD_BENCH=ON
 	cmake --build --preset default
 
+## the benchmarks
 bench: build-with-bench
+	build/bench/metrova_elementary_bench tests/sweep
 	build/bench/metrova_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build/bench/metrova_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-# One leg after another, each in its own build-<leg>/ (scripts/ci-legs).
+## the power's and logarithm's tables and coefficients made anew (Sollya), their fast paths' error bounds proven (Gappa)
+numeric-proof:
+	scripts/numeric-proof
+
+## CI's legs one after another, each in its own build-<leg>/ (scripts/ci-legs names them)
 ci-legs:
 	scripts/ci-legs
 
+## the Debian package build/metrova_<version>_<arch>.deb, reproducible
 package: build
 	@scripts/install-deps package
 	cd build && cpack -G DEB
 
-# Installs the package in a throw-away Debian root and opens its window.
+## the package installed, removed and purged by piuparts and its window opened in clean roots (root; RELEASE)
 package-proof: package
 	scripts/package-proof
 
-# Builds and tests a clean checkout with the plain CMake commands in a
-# throw-away Debian root that has only what install-deps build names.
+## the plain CMake build and tests, offline, in a clean root with only install-deps build's packages (root; RELEASE)
 source-build-proof:
 	scripts/source-build-proof
 
-# make test on a clean checkout in a throw-away Debian root (Debian 13 unless
-# RELEASE says otherwise).
+## make test in a clean root, as a new user meets it (root; RELEASE, default trixie)
 make-test-proof:
 	scripts/make-test-proof
 
+## one commit packaged in two clones at different paths; the bytes must agree
 repro-check:
 	scripts/repro-check
 
-# Windows x86-64, cross-built in a Debian 13 root against Qt for Windows built
-# from Debian's qt6-base source; the root and Qt are made once and kept in
-# ~/.cache/metrova (scripts/windows). Runs as root.
+## the Windows installer and portable zip in build-win64/windows/ (cross-built in a Debian 13 root; as root)
 windows:
 	scripts/windows qt build
 
+## the Windows leg: those built, their tests under wine, the installer used under wine, two builds compared
 windows-check:
 	scripts/windows qt build test e2e repro
 
+## install into a temporary prefix, validate the desktop entry and metadata, package, lintian
 install-check: build
 	@scripts/install-deps package
 	scripts/install-check build
 
+## remove every build folder
 clean:
 	rm -rf build build-sanitize build-fuzz build-clang build-fma build-lto build-debug build-i386 build-arm64 \
 		build-s390x build-windows build-win64

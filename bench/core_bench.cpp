@@ -40,7 +40,7 @@ void TextToLabel(benchmark::State& state) {
     for (auto _ : state) {
         const metrova::ParsedNumber v = metrova::parse_number(p.text);
         const metrova::Conversion r = metrova::convert(p.category, p.source, p.target, v.value);
-        auto label = metrova::render(r.value, true, "3");
+        auto label = metrova::render(r.value, metrova::Notation::decimal, "3");
         benchmark::DoNotOptimize(label);
     }
 }

@@ -27,18 +27,18 @@ Conversion evaluate(const Cell& cell, double v, std::optional<double> corrected 
 }  // namespace
 
 Conversion convert(Index category, Index source, Index target, double v) noexcept {
-    const std::optional<Rule> rule = rule_of(category, source, target);
-    if (!rule) return {};
+    const Cell* cell = rule_of(category, source, target);
+    if (cell == nullptr) return {};
     // Decided here, before any comparison or arithmetic can raise a flag on
     // them, so that every compiler gives the same answer.
     if (std::isnan(v)) return failed(Failure::invalid_argument);
     if (std::isinf(v)) return failed(Failure::overflow);
-    if (rule->formula->same()) return identity(v);
+    if (cell->same()) return identity(v);
     // Negating v raises no flag, so the sign rule needs no check of its own.
-    const bool flip = (rule->sign_rule == SignRule::make_non_negative && v < 0) ||
-                      (rule->sign_rule == SignRule::make_non_positive && v > 0);
-    if (!flip) return evaluate(*rule->formula, v);
-    return evaluate(*rule->formula, -v, -v);
+    const bool flip = (cell->sign_rule == SignRule::make_non_negative && v < 0) ||
+                      (cell->sign_rule == SignRule::make_non_positive && v > 0);
+    if (!flip) return evaluate(*cell, v);
+    return evaluate(*cell, -v, -v);
 }
 
 }  // namespace metrova

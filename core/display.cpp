@@ -16,8 +16,8 @@ std::optional<int> decimal_places(std::string_view places_text) {
     return std::nullopt;
 }
 
-std::optional<std::string> render(double answer, bool decimal, std::string_view places_text) {
-    if (!decimal) return format_scientific(answer);
+std::optional<std::string> render(double answer, Notation notation, std::string_view places_text) {
+    if (notation == Notation::scientific) return format_scientific(answer);
     const std::optional<int> places = decimal_places(places_text);
     if (!places) return std::nullopt;
     return format_fixed(round_half_even(answer, *places), *places);

@@ -5,6 +5,7 @@
 // when the label must keep the text it has.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ namespace metrova {
 inline constexpr int kMinDecimalPlaces = 0;
 inline constexpr int kMaxDecimalPlaces = 10;
 
+// How the result is shown: "Decimal", with the box's number of places, or
+// "Scientific".
+enum class Notation : std::uint8_t { decimal, scientific };
+
 // The number of decimal places that the decimal-places box names: its text
 // read with parse_number into d, then d = 0 (numerically, so -0 too) gives 0
 // and d exactly equal to 1 ... 10 gives that number. Anything else names no
@@ -24,13 +29,13 @@ inline constexpr int kMaxDecimalPlaces = 10;
 //   "3" -> 3    "" -> 0    "1E1" -> 10    "10.0" -> 10    " 7x" -> 7
 std::optional<int> decimal_places(std::string_view places_text);
 
-// The label's text for `answer`. With "Decimal" selected: the answer rounded
-// to the box's number of places (ties to even) and printed with that many;
-// nothing when the box names no places. Otherwise "Scientific", whatever the
-// box holds.
-//   render(0.0625, true, "3")  -> "0.062"      render(2.5, true, "")   -> "2"
-//   render(1e20, true, "1")    -> "100000000000000000000.0"
-//   render(5, true, "11")      -> nothing      render(1234.5, false, "11") -> "1.23E+03"
-std::optional<std::string> render(double answer, bool decimal, std::string_view places_text);
+// The label's text for `answer`. In decimal notation: the answer rounded to
+// the box's number of places (ties to even) and printed with that many;
+// nothing when the box names no places. In scientific notation the box is
+// not read.
+//   render(0.0625, decimal, "3") -> "0.062"    render(2.5, decimal, "") -> "2"
+//   render(1e20, decimal, "1")   -> "100000000000000000000.0"
+//   render(5, decimal, "11")     -> nothing    render(1234.5, scientific, "11") -> "1.23E+03"
+std::optional<std::string> render(double answer, Notation notation, std::string_view places_text);
 
 }  // namespace metrova

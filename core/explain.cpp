@@ -1,6 +1,8 @@
 #include "explain.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string_view>
 
 #include "number_format.h"
@@ -75,21 +77,62 @@ std::string_view sign_rule_text(SignRule rule) {
     return {};
 }
 
+// The largest number there is, as the program writes it.
+std::string largest_number() { return number_to_text(std::numeric_limits<double>::max()); }
+
+// The parser makes an infinity of a number too large to read.
+std::string too_large_to_read() {
+    return "The number typed is larger in size than " + largest_number() + ", the largest there is.";
+}
+
+// "1E+308 kilogram (kg) to gram (g)"
+std::string value_and_pair(Index category, Index source, Index target, double v) {
+    return number_to_text(v) + " " + unit_name(category, source) + " to " + unit_name(category, target);
+}
+
+// Only the logarithm of v fails with an invalid argument for a finite v: ln 0
+// has no value, and a negative v never reaches it after the sign rule.
+bool takes_logarithm_of_v(Index category, Index source, Index target) {
+    const Cell* cell = rule_of(category, source, target);
+    return cell != nullptr && cell->expression.find("ln(v)") != std::string_view::npos;
+}
+
+std::string reason(Index category, Index source, Index target, double v, Failure failure) {
+    if (std::isnan(v)) return "The value to convert is not a number.";
+    if (std::isinf(v)) return too_large_to_read();
+    switch (failure) {
+        case Failure::overflow:
+            return "Converting " + value_and_pair(category, source, target, v) +
+                   " gives a number larger in size than " + largest_number() + ", the largest there is.";
+        case Failure::invalid_argument:
+            if (takes_logarithm_of_v(category, source, target)) {
+                return number_to_text(v) + " " + unit_name(category, source) + " has no value in " +
+                       unit_name(category, target) + ", which needs a " + unit_name(category, source) +
+                       " value other than 0.";
+            }
+            return "Converting " + value_and_pair(category, source, target, v) + " gives no number.";
+        case Failure::division_by_zero:
+            return "Converting " + value_and_pair(category, source, target, v) + " divides by zero.";
+        case Failure::none: break;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string unit_name(Index category, Index unit) { return without_blank(unit_label(category, unit)); }
 
 std::string formula_text(Index category, Index source, Index target) {
-    const std::optional<Rule> rule = rule_of(category, source, target);
-    if (!rule || rule->formula->same()) return {};
-    return readable(rule->formula->expression);
+    const Cell* cell = rule_of(category, source, target);
+    if (cell == nullptr || cell->same()) return {};
+    return readable(cell->expression);
 }
 
 std::optional<Explanation> explain(Index category, Index source, Index target, double v, const Conversion& conversion) {
     using Outcome = Conversion::Outcome;
     if (conversion.outcome != Outcome::identity && conversion.outcome != Outcome::stored) return std::nullopt;
-    const std::optional<Rule> rule = rule_of(category, source, target);
-    if (!rule) return std::nullopt;
+    const Cell* cell = rule_of(category, source, target);
+    if (cell == nullptr) return std::nullopt;
     Explanation told{unit_name(category, target), {}};
     told.story = number_to_text(conversion.value) + " " + told.unit + "\nfrom " + number_to_text(v) + " " +
                  unit_name(category, source);
@@ -97,8 +140,8 @@ std::optional<Explanation> explain(Index category, Index source, Index target, d
         told.story += ": the same unit, passed through unchanged";
         return told;
     }
-    if (conversion.corrected) told.story += ", " + std::string(sign_rule_text(rule->sign_rule));
-    told.story += ": " + readable(rule->formula->expression);
+    if (conversion.corrected) told.story += ", " + std::string(sign_rule_text(cell->sign_rule));
+    told.story += ": " + readable(cell->expression);
     return told;
 }
 
@@ -108,9 +151,23 @@ std::string heard_result(std::string_view shown, const std::optional<Explanation
     return text;
 }
 
-std::string tooltip(std::string_view shown, bool fits, const std::optional<Explanation>& result) {
+std::string tooltip(std::string_view shown, Fit fit, const std::optional<Explanation>& result) {
     if (!result) return std::string(shown);
-    return fits ? result->story : std::string(shown) + "\n" + result->story;
+    return fit == Fit::whole ? result->story : std::string(shown) + "\n" + result->story;
+}
+
+RunTimeError run_time_error(Index category, Index source, Index target, double v, Failure failure) {
+    if (failure == Failure::none) return {};
+    return {failure, reason(category, source, target, v, failure)};
+}
+
+RunTimeError number_too_large() { return {Failure::overflow, too_large_to_read()}; }
+
+std::string error_text(const RunTimeError& error) {
+    if (!error.failed()) return {};
+    std::string text = "Run-time error: " + std::string(failure_name(error.failure));
+    if (!error.reason.empty()) text += "\n" + error.reason;
+    return text;
 }
 
 std::string_view list_purpose(List list) {
@@ -138,7 +195,9 @@ std::string heard_pair(Index category, Index source, Index target) {
     return unit_name(category, source) + " to " + unit_name(category, target);
 }
 
-std::string heard_notation(bool decimal) { return decimal ? "Decimal notation" : "Scientific notation"; }
+std::string heard_notation(Notation notation) {
+    return notation == Notation::decimal ? "Decimal notation" : "Scientific notation";
+}
 
 std::string heard_copy(std::string_view shown) { return "Result copied: " + std::string(shown); }
 

@@ -1,8 +1,8 @@
 // What the window tells people, in words: how a result was computed (the
-// result's tooltip) and what a screen reader hears of a result and of the
-// user's choices. Every text is made here from the catalogue's indexes and
-// the stored result, never from a control's text, so that what is read and
-// what is heard say the same. The formula text is made from the very
+// result's tooltip), why a conversion failed (the error box) and what a
+// screen reader hears of a result and of the user's choices. Every text is
+// made here from the catalogue's indexes and the stored result, never from a
+// control's text, so that what is read and what is heard say the same. The formula text is made from the very
 // expression that the table evaluates (tables/formula.h), so it cannot say
 // anything else than what ran.
 #pragma once
@@ -14,6 +14,8 @@
 
 #include "catalogue.h"
 #include "convert.h"
+#include "display.h"
+#include "fault.h"
 
 namespace metrova {
 
@@ -51,14 +53,50 @@ struct Explanation {
 //   5 meter to meter     -> "5 meter(m)\nfrom 5 meter(m): the same unit, passed through unchanged"
 std::optional<Explanation> explain(Index category, Index source, Index target, double v, const Conversion& conversion);
 
+// Whether the label shows its text whole or cut with an ellipsis.
+enum class Fit : std::uint8_t { whole, cut };
+
 // What the result label shows, told: `shown` is the label's text, `result`
 // the explanation kept beside the result it renders (none before the first
 // conversion, when the label can only show 0).
 //   heard: the text with its unit         "-16.990 Decibel (dB)"; "0.000" with none
-//   tooltip: the story; a text too wide for the label (fits false) leads it,
-//   whole; the bare text with no story.
+//   tooltip: the story; a text that the label shows cut leads it, whole; the
+//   bare text with no story.
 std::string heard_result(std::string_view shown, const std::optional<Explanation>& result);
-std::string tooltip(std::string_view shown, bool fits, const std::optional<Explanation>& result);
+std::string tooltip(std::string_view shown, Fit fit, const std::optional<Explanation>& result);
+
+// A run-time error as the user is told of it: the failure, and one sentence
+// on why, in the terms of the conversion that met it.
+struct [[nodiscard]] RunTimeError {
+    Failure failure = Failure::none;
+    std::string reason;
+
+    [[nodiscard]] bool failed() const noexcept { return failure != Failure::none; }
+};
+
+// The error of converting v from unit `source` to unit `target` of
+// `category` with `failure`, v being the value the formula worked on (after
+// a sign rule). Numbers are written as number_to_text writes them. A v that
+// is no finite number is what the parser makes of a number too large to read
+// (an infinity) or what no text gives (NaN): the units play no part then.
+//   optics 0 -> 1, v = 0, invalid_argument
+//     -> "0 Percent (%) has no value in Decibel (dB), which needs a Percent (%) value other than 0."
+//   mass 1 -> 0, v = 1e308, overflow
+//     -> "Converting 1E+308 kilogram (kg) to gram (g) gives a number larger in size than
+//         1.7976931348623157E+308, the largest there is."
+//   any pair, v = inf, overflow
+//     -> "The number typed is larger in size than 1.7976931348623157E+308, the largest there is."
+//   Failure::none -> no failure, no reason
+RunTimeError run_time_error(Index category, Index source, Index target, double v, Failure failure);
+
+// The error of a number too large to read, before any conversion: the
+// overflow above with v an infinity.
+RunTimeError number_too_large();
+
+// The error box's text: its first line names the failure, the reason follows
+// on the next.
+//   "Run-time error: Invalid argument\n0 Percent (%) has no value in ..."
+std::string error_text(const RunTimeError& error);
 
 // The window's three lists.
 enum class List : std::uint8_t { category, source, target };
@@ -78,7 +116,7 @@ std::string heard_pick(List list, Index category, Index source, Index target);
 std::string heard_pair(Index category, Index source, Index target);
 
 // "Decimal notation", "Scientific notation".
-std::string heard_notation(bool decimal);
+std::string heard_notation(Notation notation);
 
 // The result put on the clipboard, as it was copied: the label's text alone,
 // without the unit that the clipboard does not get.

@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (r.outcome == metrova::Conversion::Outcome::stored) require(!std::isnan(r.value));
     if (r.corrected) require(!metrova::parse_number(metrova::number_to_text(*r.corrected)).overflow);
 
-    const auto label = metrova::render(r.value, (data[3] & 0x80) != 0, text);
+    const auto label = metrova::render(
+        r.value, (data[3] & 0x80) != 0 ? metrova::Notation::decimal : metrova::Notation::scientific, text);
     if (label) require(!label->empty());
     require(!metrova::format_fixed(metrova::round_half_even(v.value, places), places).empty());
     require(metrova::format_scientific(v.value).size() >= 8);

@@ -2,26 +2,28 @@
 // each of which may fail, finishes all of them, and then reports the first
 // failure once.
 //   FirstFailure failure;
-//   failure += Failure::none;        // failure.first() == Failure::none
-//   failure += Failure::overflow;    // failure.first() == Failure::overflow
-//   failure += Failure::invalid_argument;  // still Failure::overflow
+//   failure += {};                       // failure.first() has failed() false
+//   failure += number_too_large();       // failure.first() is that overflow
+//   failure += run_time_error(...);      // still the overflow
 #pragma once
 
-#include "fault.h"
+#include <utility>
+
+#include "explain.h"
 
 namespace metrova::ui {
 
 class FirstFailure {
 public:
-    FirstFailure& operator+=(Failure next) {
-        if (first_ == Failure::none) first_ = next;
+    FirstFailure& operator+=(RunTimeError next) {
+        if (!first_.failed()) first_ = std::move(next);
         return *this;
     }
 
-    [[nodiscard]] Failure first() const { return first_; }
+    [[nodiscard]] const RunTimeError& first() const { return first_; }
 
 private:
-    Failure first_ = Failure::none;
+    RunTimeError first_;
 };
 
 }  // namespace metrova::ui

@@ -23,7 +23,6 @@
 
 #include "catalogue.h"
 #include "explain.h"
-#include "fault.h"
 
 class QAction;
 class QComboBox;
@@ -34,6 +33,7 @@ class QRadioButton;
 namespace metrova::ui {
 
 class Announcer;
+class CopySign;
 class PictureButton;
 class ResultLabel;
 class TextBox;
@@ -43,8 +43,9 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows a run-time error to the user; by default a modal message box,
-    // shown once the event that met the error has been handled.
+    // Shows a run-time error to the user, its first line naming the failure
+    // and the next saying why; by default a modal message box, shown once
+    // the event that met the error has been handled.
     using Reporter = std::function<void(const QString& message)>;
 
     Form1();
@@ -64,14 +65,14 @@ public:
 private:
     // The handlers, which only the window's own events and each other call.
     // The GO action: converts the value box's number into Answer and shows it.
-    Failure Image1_Click();
-    Failure Combo2_Click();
-    Failure Combo1_Click(int index);
-    Failure Command1_Click(int index);
-    Failure Option1_Click(int index);
-    Failure Text1_KeyPress(int& keyAscii);
+    RunTimeError Image1_Click();
+    RunTimeError Combo2_Click();
+    RunTimeError Combo1_Click(int index);
+    RunTimeError Command1_Click(int index);
+    RunTimeError Option1_Click(int index);
+    RunTimeError Text1_KeyPress(int& keyAscii);
     void Text1_GotFocus();
-    Failure Text2_Change();
+    RunTimeError Text2_Change();
     void Text2_KeyPress(int& keyAscii);
     void Text2_GotFocus();
     void UpDown1_UpClick();
@@ -80,15 +81,15 @@ private:
     // some notches, Up or Down in the places box), `steps` signed: each step
     // writes the new number into the places box, whose change handler
     // converts, then runs that arrow's click handler.
-    Failure stepPlaces(int steps);
-    // Puts the result label's text, whole, on the clipboard and tells the
-    // screen reader; nothing while the label is empty.
+    RunTimeError stepPlaces(int steps);
+    // Puts the result label's text, whole, on the clipboard, shows the copy
+    // sign and tells the screen reader; nothing while the label is empty.
     void copyResult();
 
     void createControls();
     void connectHandlers();
     // The end of a user's event: its first run-time error is reported.
-    void report(Failure failure);
+    void report(const RunTimeError& error);
     // After a pick in a list the focus is in the value box: say what the
     // pick chose.
     void announcePick(List list);
@@ -103,10 +104,10 @@ private:
     void Text1_SetFocus();
     void showWindow();
     // Program-made selections; each raises the list's pick notification.
-    Failure selectByText(QComboBox* list, const QString& text);
-    Failure selectByIndex(QComboBox* list, int index);
-    Failure pickNotification(QComboBox* list);
-    Failure Swap();
+    RunTimeError selectByText(QComboBox* list, const QString& text);
+    RunTimeError selectByIndex(QComboBox* list, int index);
+    RunTimeError pickNotification(QComboBox* list);
+    RunTimeError Swap();
 
     std::array<QLabel*, 2> Label2{};
     QComboBox* Combo2 = nullptr;
@@ -129,6 +130,8 @@ private:
     // Both are enabled while a result is shown.
     QAction* copyResult_ = nullptr;
     QAction* copyShown_ = nullptr;
+    // "Copied", shown a moment after each copy; a new result takes it away.
+    CopySign* copySign_ = nullptr;
     // Kept beside Answer: its unit and how it was computed, for the result's
     // tooltip and what a screen reader hears; none until a conversion has
     // given a result.

@@ -18,6 +18,7 @@
 
 #include "announcer.h"
 #include "convert.h"
+#include "copy_sign.h"
 #include "display.h"
 #include "explain.h"
 #include "first_failure.h"
@@ -95,20 +96,21 @@ void Form1::Form_Load() {
     report(failure.first());
 }
 
-Failure Form1::Image1_Click() {
+RunTimeError Form1::Image1_Click() {
     if (Text1->text().isEmpty()) {
         setResult(QString());
-        return Failure::none;
+        return {};
     }
     const ParsedNumber v = parse_number(Text1->text().toStdString());
-    if (v.overflow) return Failure::overflow;
+    if (v.overflow) return number_too_large();
     const Index category = list_index(Combo2);
     const Index source = list_index(Combo1[0]);
     const Index target = list_index(Combo1[1]);
     const Conversion result = convert(category, source, target, v.value);
     if (result.corrected) Text1->setText(QString::fromStdString(number_to_text(*result.corrected)));
     switch (result.outcome) {
-        case Conversion::Outcome::failed: return result.failure;
+        case Conversion::Outcome::failed:
+            return run_time_error(category, source, target, result.corrected.value_or(v.value), result.failure);
         case Conversion::Outcome::identity:
         case Conversion::Outcome::stored:
             Answer = result.value;
@@ -118,11 +120,12 @@ Failure Form1::Image1_Click() {
     }
     Display();
     Text1_SetFocus();
-    return Failure::none;
+    return {};
 }
 
 void Form1::Display() {
-    const auto text = metrova::render(Answer, Option1[0]->isChecked(), Text2->text().toStdString());
+    const Notation notation = Option1[0]->isChecked() ? Notation::decimal : Notation::scientific;
+    const auto text = metrova::render(Answer, notation, Text2->text().toStdString());
     if (text) setResult(QString::fromStdString(*text));
 }
 
@@ -132,9 +135,10 @@ void Form1::Display() {
 // A text cut at its end is not offered for a mouse selection, which would
 // select what cannot be seen.
 void Form1::setResult(const QString& text) {
+    copySign_->hide();
     Label1->setText(text);
-    const bool whole = Label1->fits(text);
-    Label1->setTextInteractionFlags(whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    const Fit fit = Label1->fits(text) ? Fit::whole : Fit::cut;
+    Label1->setTextInteractionFlags(fit == Fit::whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
     Label1->setFocusPolicy(Qt::NoFocus);
     for (QAction* copy : {copyResult_, copyShown_}) copy->setEnabled(!text.isEmpty());
     if (text.isEmpty()) {
@@ -143,7 +147,7 @@ void Form1::setResult(const QString& text) {
     }
     const std::string shown = text.toStdString();
     announcer_->setResult(from_core(heard_result(shown, answerExplanation_)));
-    Label1->setToolTip(wrapped_to_screen(from_core(tooltip(shown, whole, answerExplanation_)), Label1));
+    Label1->setToolTip(wrapped_to_screen(from_core(tooltip(shown, fit, answerExplanation_)), Label1));
 }
 
 void Form1::Text1_SetFocus() {
@@ -156,12 +160,12 @@ void Form1::showWindow() {
     if (!isVisible()) show();
 }
 
-Failure Form1::selectByText(QComboBox* list, const QString& text) {
+RunTimeError Form1::selectByText(QComboBox* list, const QString& text) {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return index < 0 ? Failure::none : selectByIndex(list, index);
+    return index < 0 ? RunTimeError{} : selectByIndex(list, index);
 }
 
-Failure Form1::selectByIndex(QComboBox* list, int index) {
+RunTimeError Form1::selectByIndex(QComboBox* list, int index) {
     {
         const QSignalBlocker quiet(list);
         list->setCurrentIndex(index);
@@ -169,12 +173,12 @@ Failure Form1::selectByIndex(QComboBox* list, int index) {
     return pickNotification(list);
 }
 
-Failure Form1::pickNotification(QComboBox* list) {
+RunTimeError Form1::pickNotification(QComboBox* list) {
     if (list == Combo2) return Combo2_Click();
     return Combo1_Click(list == Combo1[0] ? 0 : 1);
 }
 
-Failure Form1::Combo2_Click() {
+RunTimeError Form1::Combo2_Click() {
     FirstFailure failure;
     const Index c = list_index(Combo2);
     if (c != Old_combo2_index) {
@@ -195,7 +199,7 @@ Failure Form1::Combo2_Click() {
     return failure.first();
 }
 
-Failure Form1::Combo1_Click(int /*index*/) {
+RunTimeError Form1::Combo1_Click(int /*index*/) {
     showWindow();
     Text1_SetFocus();
     return Image1_Click();
@@ -206,34 +210,34 @@ void Form1::Text1_GotFocus() {
     Initial_value = Text1->text();
 }
 
-Failure Form1::Text1_KeyPress(int& keyAscii) {
+RunTimeError Form1::Text1_KeyPress(int& keyAscii) {
     const QString text = Text1->text();
-    if (keyAscii >= '0' && keyAscii <= '9') return Failure::none;
-    if (keyAscii == 8) return Failure::none;
+    if (keyAscii >= '0' && keyAscii <= '9') return {};
+    if (keyAscii == 8) return {};
     if (keyAscii == '.') {
         if (text.contains(QLatin1Char('.'))) keyAscii = 0;
-        return Failure::none;
+        return {};
     }
-    if (keyAscii == '-') return Failure::none;
+    if (keyAscii == '-') return {};
     if (keyAscii == 27) {
         Text1->setText(Initial_value);
         Text1_GotFocus();
-        return Failure::none;
+        return {};
     }
     if (keyAscii == 13) {
-        const Failure failure = Image1_Click();
+        RunTimeError failure = Image1_Click();
         Text1_GotFocus();
         return failure;
     }
     if (keyAscii == 'E' || keyAscii == 'e') {
         if (text.contains(QLatin1Char('E')) || text.contains(QLatin1Char('e'))) keyAscii = 0;
-        return Failure::none;
+        return {};
     }
     keyAscii = 0;
-    return Failure::none;
+    return {};
 }
 
-Failure Form1::Text2_Change() { return Image1_Click(); }
+RunTimeError Form1::Text2_Change() { return Image1_Click(); }
 
 void Form1::Text2_GotFocus() { Text2->setSelection(0, static_cast<int>(Text2->text().length())); }
 
@@ -257,8 +261,8 @@ void Form1::Text2_KeyPress(int& keyAscii) {
     if (!all_digits || !decimal_places(after.toStdString())) keyAscii = 0;
 }
 
-Failure Form1::Option1_Click(int index) {
-    const Failure failure = Image1_Click();
+RunTimeError Form1::Option1_Click(int index) {
+    RunTimeError failure = Image1_Click();
     if (index == 0) {
         Text2->setVisible(true);
         UpDown1->setVisible(true);
@@ -280,7 +284,7 @@ void Form1::UpDown1_DownClick() { UpDown1_UpClick(); }
 // The box's change from a step belongs to this action: its handler runs here,
 // with the box's own change signal held back, so that its failure is the
 // action's and the action reports it once.
-Failure Form1::stepPlaces(int steps) {
+RunTimeError Form1::stepPlaces(int steps) {
     FirstFailure failure;
     const int direction = steps > 0 ? 1 : -1;
     for (int i = 0; i < std::abs(steps); ++i) {
@@ -299,13 +303,13 @@ Failure Form1::stepPlaces(int steps) {
     return failure.first();
 }
 
-Failure Form1::Command1_Click(int index) {
+RunTimeError Form1::Command1_Click(int index) {
     if (index == 1) {
         close();
         QCoreApplication::quit();
-        return Failure::none;
+        return {};
     }
-    const Failure failure = index == 0 ? Swap() : Failure::none;
+    RunTimeError failure = index == 0 ? Swap() : RunTimeError{};
     Text1_SetFocus();
     return failure;
 }
@@ -313,7 +317,7 @@ Failure Form1::Command1_Click(int index) {
 // The target list is changed first, from the source list's unchanged
 // selection, then the source list from the saved target position; each unit
 // is selected by its text and then by its position.
-Failure Form1::Swap() {
+RunTimeError Form1::Swap() {
     const Index t = list_index(Combo1[1]);
     FirstFailure failure;
     failure += selectByText(Combo1[1], Combo1[0]->itemText(Combo1[0]->currentIndex()));
@@ -327,6 +331,7 @@ void Form1::copyResult() {
     const QString shown = Label1->text();
     if (shown.isEmpty()) return;
     QGuiApplication::clipboard()->setText(shown);
+    copySign_->showCopied();
     announcer_->setSubject(from_core(heard_copy(shown.toStdString())));
 }
 
@@ -339,7 +344,10 @@ void Form1::announcePick(List list) {
 // A button that kept the focus is read by the screen reader itself; one
 // that lost it to the value box is not.
 void Form1::announceNotation(const QRadioButton* button) {
-    if (focusWidget() != button) announcer_->setSubject(from_core(heard_notation(button == Option1[0])));
+    if (focusWidget() != button) {
+        announcer_->setSubject(
+            from_core(heard_notation(button == Option1[0] ? Notation::decimal : Notation::scientific)));
+    }
 }
 
 // Said before the swap: the units as they will be afterwards.

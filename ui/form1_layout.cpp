@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include "announcer.h"
+#include "copy_sign.h"
 #include "form1.h"
 #include "option_button.h"
 #include "picture_button.h"
@@ -70,16 +72,27 @@ void follow_selection_with_tab_stop(QRadioButton* button) {
     button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+constexpr int kErrorReasonWidth = 360;
+
 // A modal box, shown once the event that met the error is handled, so that
 // it never opens inside a list's popup or a key press. Events that were
 // already queued when it opened (the further notches of a wheel turn) reach
 // a window that the box blocks; an error they meet before it opens adds no
-// second box.
+// second box. The message's first line, the failure, is the box's text and
+// the reason under it its informative text; a screen reader reads both.
 void show_error_box(QWidget* window, const QString& message) {
     QTimer::singleShot(0, window, [window = QPointer<QWidget>(window), message] {
-        if (window && QApplication::activeModalWidget() == nullptr) {
-            QMessageBox::critical(window, QStringLiteral("Metrova"), message);
+        if (!window || QApplication::activeModalWidget() != nullptr) return;
+        const qsizetype end = message.indexOf(QLatin1Char('\n'));
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Metrova"), message.left(end), QMessageBox::Ok, window);
+        if (end >= 0) box.setInformativeText(message.mid(end + 1));
+        // The box is as wide as its first line, which would wrap the reason
+        // into a narrow column: room for a line of the reason's words.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            grid->addItem(new QSpacerItem(kErrorReasonWidth, 0, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                          grid->columnCount());
         }
+        box.exec();
     });
 }
 
@@ -175,6 +188,7 @@ void Form1::createControls() {
     Label1->addAction(copyShown_);
     Label1->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* copy : {copyResult_, copyShown_}) copy->setEnabled(false);
+    copySign_ = new CopySign(this, Label1);
 
     QWidget* const order[] = {Text1,      Combo1[0],  Combo1[1], Command1[0], Command1[1],
                               Option1[0], Option1[1], Combo2,    Text2};
@@ -212,13 +226,10 @@ void Form1::connectHandlers() {
     for (QAction* copy : {copyResult_, copyShown_}) connect(copy, &QAction::triggered, this, &Form1::copyResult);
 }
 
-void Form1::report(Failure failure) {
-    if (failure != Failure::none) announcer_->dropResult();
-    if (failure != Failure::none && reporter_) {
-        const std::string_view name = failure_name(failure);
-        reporter_(QStringLiteral("Run-time error: ") +
-                  QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    }
+void Form1::report(const RunTimeError& error) {
+    if (!error.failed()) return;
+    announcer_->dropResult();
+    if (reporter_) reporter_(QString::fromStdString(error_text(error)));
 }
 
 }  // namespace metrova::ui

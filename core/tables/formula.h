@@ -37,21 +37,35 @@ static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must be evaluated in doub
 
 namespace metrova {
 
+// What a cell does to v before its formula. Only Optics has cells with a
+// rule: its decibels are taken as zero or below and its percentages and
+// optical densities as zero or above.
+enum class SignRule : std::uint8_t {
+    none,
+    make_non_negative,  // v < 0 (strictly, so -0 stays) becomes -v
+    make_non_positive,  // v > 0 becomes -v
+};
+
 struct Cell {
     double (*evaluate)(double v) noexcept = nullptr;  // nullptr: equal units
     std::string_view expression;                      // as written in the table
+    SignRule sign_rule = SignRule::none;
 
     [[nodiscard]] constexpr bool same() const noexcept { return evaluate == nullptr; }
 };
 
 inline constexpr Cell kSame{};
 
-// What an Optics cell does to v before its formula; no other category has one.
-enum class SignRule : std::uint8_t {
-    none,
-    make_non_negative,  // v < 0 (strictly, so -0 stays) becomes -v
-    make_non_positive,  // v > 0 becomes -v
-};
+// A cell whose formula works on v with its sign forced first, as the table
+// reads: make_non_negative(CELL(p10(2 - v))).
+constexpr Cell make_non_negative(Cell cell) noexcept {
+    cell.sign_rule = SignRule::make_non_negative;
+    return cell;
+}
+constexpr Cell make_non_positive(Cell cell) noexcept {
+    cell.sign_rule = SignRule::make_non_positive;
+    return cell;
+}
 
 // A square table of one category, source unit in rows, target in columns.
 struct Table {
@@ -66,15 +80,19 @@ struct Table {
 void table_does_not_fit_its_category() noexcept;
 
 // The table of `Category`, checked by the compiler: one row and one column
-// per unit of the category in the catalogue, and a formula in every cell but
-// those of equal units. A table that fails either does not build.
+// per unit of the category in the catalogue, a formula in every cell but
+// those of equal units, and no sign rule on equal units, which pass v through
+// untouched whatever its sign. A table that fails any of these does not build.
 template <Index Category, std::size_t N>
 consteval Table checked_table(const Cell (&cells)[N][N]) noexcept {
     if (N != static_cast<std::size_t>(kUnitCounts[Category])) table_does_not_fit_its_category();  // its size
     for (std::size_t source = 0; source < N; ++source) {
         for (std::size_t target = 0; target < N; ++target) {
             // a cell without its formula, or equal units with one
-            if ((source == target) != cells[source][target].same()) table_does_not_fit_its_category();
+            const Cell& cell = cells[source][target];
+            if ((source == target) != cell.same()) table_does_not_fit_its_category();
+            // equal units with a sign rule
+            if (cell.same() && cell.sign_rule != SignRule::none) table_does_not_fit_its_category();
         }
     }
     return {static_cast<Index>(N), &cells[0][0]};

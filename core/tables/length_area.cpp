@@ -1,7 +1,7 @@
 // Length and area.
 //
 // Length in meters: centimeter 1/100, kilometer 1000, yard 0.9144,
-// foot 0.3048, inch 0.0254, mile 1609.3. Three cells have constants of their
+// foot 0.3048, inch 0.0254, mile 1609.3. Four cells have constants of their
 // own: kilometer to mile is x 0.62137 (not 1/1.6093, so the two directions do
 // not undo each other), mile to kilometer x 1.6093 and mile to centimeter
 // x 160930 are single products, and inch to centimeter is x 2.54.

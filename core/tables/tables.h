@@ -1,16 +1,14 @@
-// The formula tables: one accessor per linear category, whose cells live in
-// one file per family (pressure_force_energy.cpp, length_area.cpp,
+// The formula tables: one accessor per category, whose cells live in one
+// file per family (optics.cpp, pressure_force_energy.cpp, length_area.cpp,
 // volume.cpp, mass.cpp, velocity_temperature.cpp), and the one lookup of a
-// pair's rule for every category. Optics, with its sign rules, has a table of
-// its own (optics.h).
+// pair's cell for every category.
 #pragma once
-
-#include <optional>
 
 #include "formula.h"
 
 namespace metrova {
 
+Table optics_table() noexcept;
 Table pressure_table() noexcept;
 Table force_table() noexcept;
 Table energy_table() noexcept;
@@ -21,17 +19,11 @@ Table mass_table() noexcept;
 Table velocity_table() noexcept;
 Table temperature_table() noexcept;
 
-// What a pair of units does to v: the sign rule first (Optics only), then
-// the formula.
-struct Rule {
-    SignRule sign_rule = SignRule::none;
-    const Cell* formula = nullptr;
-};
-
-// The rule of a pair; nothing when an index names no unit of the category
+// The cell of a pair, which says what the pair does to v: its sign rule
+// first, then its formula. Null when an index names no unit of the category
 // (-1 included), or the category is none.
-//   rule_of(category::length, 0, 1) -> {none, v / 100}
-//   rule_of(category::optics, 1, 0) -> {make_non_positive, p10(v / 10 + 2)}
-std::optional<Rule> rule_of(Index category, Index source, Index target) noexcept;
+//   rule_of(category::length, 0, 1) -> v / 100
+//   rule_of(category::optics, 1, 0) -> make_non_positive, then p10(v / 10 + 2)
+const Cell* rule_of(Index category, Index source, Index target) noexcept;
 
 }  // namespace metrova

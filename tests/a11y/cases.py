@@ -77,17 +77,20 @@ CASES = (
          Step("Return", once("notification -1.30E+01 Decibel (dB)"), once("notification"))),
 
     Case("copy_result",
-         "F9 copies the result and says so; the value box's menu offers Copy Result first",
+         "F9 copies the result and says so, once: the visible sign that it shows is not heard; the value box's "
+         "menu offers Copy Result first",
          Step("type 2"),
          Step("Return", once("notification -16.990 Decibel (dB)")),
-         Step("F9", once("notification Result copied: -16.990")),
+         Step("F9", once("notification Result copied: -16.990"), once("copied")),
          Step("Menu Down", said("Copy Result")),
          Step("Return", once("notification Result copied: -16.990"))),
 
     Case("overflow_error",
-         "A number too large to read and Enter: the error box is announced with its text",
+         "A number too large to read and Enter: the error box is announced whole, the failure and why",
          Step("type 1e999"),
-         Step("Return", said("alert", "Run-time error: Overflow"))),
+         Step("Return", said("alert", "Run-time error: Overflow",
+                             "The number typed is larger in size than 1.7976931348623157E+308, the largest there is"),
+              once("Run-time error"))),
 
     Case("value_whole_after_pick",
          "After a pick the focus is back in the value box, which is read with its whole value",
@@ -103,7 +106,10 @@ CASES = (
          Step("Return", said("notification -3.010 Decibel (dB)")),
          # The logarithm of 0: Percent to Optical Density fails.
          Step("type 0"),
-         Step("Tab Tab Down", said("alert", "Run-time error: Invalid argument"), never(rx(r"\d optical density"))),
+         Step("Tab Tab Down",
+              said("alert", "Run-time error: Invalid argument",
+                   "0 Percent (%) has no value in Optical Density (OD), which needs a Percent (%) value other than 0"),
+              never(rx(r"\d optical density"))),
          Step("Return", said(VALUE_BOX)),
          Step("Tab Tab Tab Tab Tab Tab Tab", said("Decimal places text")),
          Step("Up", said("alert", "Run-time error: Invalid argument"), never("notification"))),

@@ -6,6 +6,7 @@
 # Usage: cli_test.sh METROVA VERSION DESCRIPTION SYSTEM   (CTest passes all four)
 # SYSTEM is Linux or Windows; METROVA_RUNNER, when set, is the command that
 # runs a Windows program here (wine with its environment).
+# shellcheck disable=SC2317 # the predicates are called through check, which shellcheck does not follow
 set -uo pipefail
 metrova=$1 version=$2 description=$3 system=${4:-Linux}
 read -r -a runner <<<"${METROVA_RUNNER:-}"

@@ -1,11 +1,15 @@
 // The power of ten and the logarithm, bit for bit, on every build: the rows
-// are GNU MPFR's correctly rounded results (the sweep, tests/sweep, holds a
-// million arguments of each against it). Hard rows lie within 2^-50 of a
-// midpoint between two doubles, where an evaluation that is not precise
-// enough rounds the wrong way.
+// are GNU MPFR's correctly rounded results (tests/sweep holds a million
+// seeded arguments of each and the published hardest-to-round ones against
+// it). Hard rows lie within 2^-50 of a midpoint between two doubles, where an
+// evaluation that is not precise enough rounds the wrong way; others sit
+// where the fast path's rounding test has a case of its own.
 #include "elementary.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
 
 #include "fault.h"
 #include "same_bits.h"
@@ -37,9 +41,12 @@ TEST(Elementary, PowersOfTenAreTheNearestDoubles) {
         {-0x1.33a6666666666p+8, 0x1.0191f577aff64p-1022},  // just above the subnormals
         {-0x1.439999999999ap+8, 0x0.0000000000001p-1022},  // the smallest subnormal
         {0x1p-61, 1},
-        {0x1.bcb7b1526e50ep-55, 0x1.0000000000001p+0},   // hard: 56 bits from a midpoint
-        {0x1.4d89c4fdd2bcbp-53, 0x1.0000000000002p+0},   // hard: 51 bits
-        {-0x1.4d89c4fdd2bcbp-54, 0x1.fffffffffffffp-1},  // hard: 55 bits
+        {0x1.8p-54, 0x1.0000000000001p+0},                 // just above 1, where the gap below is the smaller
+        {-0x1.367a7dcbe9b22p+8, 0x0.0061def209ce1p-1022},  // subnormal: lo decides a midpoint of hi's grid
+        {0x1.34413509f79fep+8, 0x1.ffffffffffba1p+1023},   // the largest power below overflow
+        {0x1.bcb7b1526e50ep-55, 0x1.0000000000001p+0},     // hard: 56 bits from a midpoint
+        {0x1.4d89c4fdd2bcbp-53, 0x1.0000000000002p+0},     // hard: 51 bits
+        {-0x1.4d89c4fdd2bcbp-54, 0x1.fffffffffffffp-1},    // hard: 55 bits
     };
     for (const Row& row : kRows) EXPECT_SAME_BITS(p10(row.x), row.expected) << "10^" << row.x;
 }
@@ -56,24 +63,49 @@ TEST(Elementary, LogarithmsAreTheNearestDoubles) {
         {0x1.0000000000001p+0, 0x1.fffffffffffffp-53},
         {0x1.ffffffffffffep-1, -0x1.0000000000001p-52},  // hard: 54 bits from a midpoint
         {0x1.ac50b409c8aeep+8, 0x1.83d4bcdebb3f4p+2},    // hard for rounding towards zero
+        {0x1.ffep-1, -0x1.0008005559559p-12},            // just below 1: e = -1 and r = 1/2 cancel
+        {0x1.fffffffff79p-1, -0x1.0e00000002399p-38},    // settled only at 256 bits
     };
     for (const Row& row : kRows) EXPECT_SAME_BITS(ln(row.x), row.expected) << "ln " << row.x;
+}
+
+// The accurate path's last step: an argument so close to a midpoint that 128
+// bits cannot decide it, and 256 bits do.
+TEST(Elementary, TheLastStepSettlesWhatTheFirstCannot) {
+    const double x = 0x1.fffffffff79p-1;
+    EXPECT_FALSE(inspect::ln_decided_fast(x));
+    EXPECT_FALSE(inspect::ln_at(x, 128).has_value());
+    const std::optional<double> settled = inspect::ln_at(x, 256);
+    ASSERT_TRUE(settled.has_value());
+    EXPECT_SAME_BITS(*settled, -0x1.0e00000002399p-38);
 }
 
 // What the fault check sees of each: the logarithm's argument 0 is an invalid
 // argument, a power past the largest double an overflow, a power below the
 // subnormals no failure at all.
 TEST(Elementary, FailuresReachTheFaultCheck) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         double (*function)(double) noexcept;
         double x;
         Failure expected;
     };
     const Case kCases[] = {
-        {ln, 0.0, Failure::invalid_argument},  {ln, -0.0, Failure::invalid_argument},
-        {ln, -1.0, Failure::invalid_argument}, {ln, 0x1p-1074, Failure::none},
-        {p10, 308.26, Failure::overflow},      {p10, 400, Failure::overflow},
-        {p10, 308.25, Failure::none},          {p10, -498, Failure::none},
+        {ln, 0.0, Failure::invalid_argument},
+        {ln, -0.0, Failure::invalid_argument},
+        {ln, -1.0, Failure::invalid_argument},
+        {ln, 0x1p-1074, Failure::none},
+        {p10, 308.26, Failure::overflow},
+        {p10, 400, Failure::overflow},
+        {p10, 308.25, Failure::none},
+        {p10, -498, Failure::none},
+        {p10, kInfinity, Failure::none},
+        {p10, -kInfinity, Failure::none},
+        {p10, kNaN, Failure::none},
+        {ln, kInfinity, Failure::none},
+        {ln, kNaN, Failure::none},
+        {ln, -kInfinity, Failure::invalid_argument},
     };
     for (const Case& c : kCases) {
         const FaultCheck faults;

@@ -61,6 +61,52 @@ TEST(Explain, ConversionsWithoutAResultTellNothing) {
     EXPECT_FALSE(explain(10, 0, 0, 50, stored));
 }
 
+// Why a conversion failed, from the conversion itself: the value it worked
+// on (after a sign rule), its units and its failure.
+std::string why(Index c, Index s, Index t, double v) {
+    const Conversion r = convert(c, s, t, v);
+    EXPECT_EQ(r.outcome, Conversion::Outcome::failed);
+    return error_text(run_time_error(c, s, t, r.corrected.value_or(v), r.failure));
+}
+
+TEST(Explain, AnErrorSaysWhichFailureAndWhy) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const struct {
+        std::string said, expected;
+    } cases[] = {
+        {why(category::optics, 0, 1, 0),
+         "Run-time error: Invalid argument\n"
+         "0 Percent (%) has no value in Decibel (dB), which needs a Percent (%) value other than 0."},
+        {why(category::optics, 0, 2, -0.0),  // no sign rule for -0, and no "-0" said
+         "Run-time error: Invalid argument\n"
+         "0 Percent (%) has no value in Optical Density (OD), which needs a Percent (%) value other than 0."},
+        {why(category::optics, 2, 1, 1e308),
+         "Run-time error: Overflow\nConverting 1E+308 Optical Density (OD) to Decibel (dB) gives a number larger in "
+         "size than 1.7976931348623157E+308, the largest there is."},
+        {why(category::mass, 1, 0, 1e308),
+         "Run-time error: Overflow\nConverting 1E+308 kilogram (kg) to gram (g) gives a number larger in size than "
+         "1.7976931348623157E+308, the largest there is."},
+        {why(category::temperature, 0, 1, -1e308),
+         "Run-time error: Overflow\nConverting -1E+308 Centigrade[C] to Fahrenheit[F] gives a number larger in size "
+         "than 1.7976931348623157E+308, the largest there is."},
+        {why(category::force, 0, 1, 1.5e305),  // v ÷ 10^−5
+         "Run-time error: Overflow\nConverting 1.5E+305 Newton(N) to dyne(dyn) gives a number larger in size than "
+         "1.7976931348623157E+308, the largest there is."},
+        {why(category::length, 1, 1, kInf),
+         "Run-time error: Overflow\nThe number typed is larger in size than 1.7976931348623157E+308, the largest "
+         "there is."},
+        {error_text(number_too_large()), why(category::length, 1, 1, kInf)},
+        {why(category::length, 0, 1, std::numeric_limits<double>::quiet_NaN()),
+         "Run-time error: Invalid argument\nThe value to convert is not a number."},
+        {error_text(run_time_error(category::volume, 0, 1, 2, Failure::division_by_zero)),
+         "Run-time error: Division by zero\nConverting 2 cubic centimeter to cubic meter divides by zero."},
+        {error_text(run_time_error(category::temperature, 0, 1, 1, Failure::invalid_argument)),
+         "Run-time error: Invalid argument\nConverting 1 Centigrade[C] to Fahrenheit[F] gives no number."},
+        {error_text(run_time_error(category::optics, 0, 1, 0, Failure::none)), ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.said, c.expected);
+}
+
 TEST(Explain, WhatIsHeardAndReadOfAResultAndAPick) {
     const auto decibels = explain(category::optics, 0, 1, 2, convert(category::optics, 0, 1, 2));
     const std::optional<Explanation> none;
@@ -69,10 +115,10 @@ TEST(Explain, WhatIsHeardAndReadOfAResultAndAPick) {
     } cases[] = {
         {heard_result("-16.990", decibels), "-16.990 Decibel (dB)"},
         {heard_result("0.000", none), "0.000"},  // the 0 before any conversion has no unit
-        {tooltip("-16.990", true, decibels), decibels->story},
-        {tooltip("1000000000000000000000.0000000000", false, decibels),
+        {tooltip("-16.990", Fit::whole, decibels), decibels->story},
+        {tooltip("1000000000000000000000.0000000000", Fit::cut, decibels),
          "1000000000000000000000.0000000000\n" + decibels->story},
-        {tooltip("0.000", true, none), "0.000"},
+        {tooltip("0.000", Fit::whole, none), "0.000"},
         {heard_pick(List::source, category::optics, 1, 1), "Source unit Decibel (dB)"},
         {heard_pick(List::target, category::length, 0, 2), "Target unit kirometer(km)"},
         {heard_pick(List::category, category::length, 0, 1), "Category Length: centimeter(cm) to meter(m)"},

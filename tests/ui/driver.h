@@ -57,6 +57,7 @@ public:
     QPushButton* swap() { return find<QPushButton>("Command1(0)"); }
     QPushButton* quit() { return find<QPushButton>("Command1(1)"); }
     PictureButton* go() { return find<PictureButton>("Image1"); }
+    QLabel* copySign() { return find<QLabel>("copySign"); }
 
     // Keys go where the keyboard focus is, as typed keys do.
     void type(const QString& text);

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QMenu>
 
 #include "driver.h"
 #include "result_label.h"
@@ -213,6 +214,86 @@ TEST(CopyResult, F9AndTheResultsMenuPutTheWholeResultOnTheClipboardAndAreHeard) 
     const QString shown = static_cast<ResultLabel*>(w.result())->shownText();
     EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
     EXPECT_TRUE(whole.startsWith(shown.chopped(1)));
+}
+
+// The three ways to copy, as a user takes them. A menu is driven by keys
+// once it is open (the result's own menu runs its own event loop): its first
+// entry is chosen when it is enabled, and otherwise the menu is closed.
+void choose_first_entry_of_next_menu() {
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        if (menu->actions().isEmpty() || !menu->actions().first()->isEnabled()) {
+            QTest::keyClick(menu, Qt::Key_Escape);
+            return;
+        }
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+}
+
+void copy_by_f9(Window& w) { w.press(Qt::Key_F9); }
+void copy_from_value_box_menu(Window& w) {
+    choose_first_entry_of_next_menu();  // Copy Result
+    QTest::keyClick(w.form().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::qWait(0);
+}
+void copy_from_result_menu(Window& w) {
+    choose_first_entry_of_next_menu();  // Copy
+    QTest::mouseClick(w.form().windowHandle(), Qt::RightButton, Qt::NoModifier, w.result()->geometry().center());
+    // Offscreen, the window is not made active again when the menu closes,
+    // as a window manager does.
+    w.form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
+}
+
+// A copy shows "Copied" at the result for a moment, over no other control,
+// while the value box keeps the focus and its selection; it is heard once,
+// as the copy and not as the sign.
+TEST(CopyResult, EachWayOfCopyingShowsABriefSignAtTheResult) {
+    const struct {
+        const char* way;
+        void (*copy)(Window&);
+    } ways[] = {{"F9", copy_by_f9},
+                {"the value box's menu", copy_from_value_box_menu},
+                {"the result's menu", copy_from_result_menu}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
+        Window w;
+        Heard heard;
+        QLabel* sign = w.copySign();
+        ASSERT_NE(sign, nullptr);
+        way.copy(w);  // no result yet: nothing to copy, no sign
+        EXPECT_FALSE(sign->isVisible());
+        w.type("2");
+        w.press(Qt::Key_Return);
+        heard.take();
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        way.copy(w);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "-16.990");
+        ASSERT_TRUE(sign->isVisible());
+        EXPECT_EQ(sign->text(), "Copied");
+        EXPECT_TRUE(w.focusedAndSelected(w.value()));
+        for (QWidget* control : w.form().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control == sign || !control->isVisible() || control->objectName() == "announcer") continue;
+            EXPECT_FALSE(control->geometry().intersects(sign->geometry())) << control->objectName().toStdString();
+        }
+        EXPECT_EQ(heard.take(), QStringList{"Result copied: -16.990"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !sign->isVisible(); }, 5000)) << "the sign stays";
+        EXPECT_TRUE(w.focusedAndSelected(w.value()));
+    }
+}
+
+// "Copied" speaks of the result it was shown for: a new result takes it away.
+TEST(CopyResult, ANewResultTakesTheSignAway) {
+    Window w;
+    w.type("2");
+    w.press(Qt::Key_Return);
+    w.press(Qt::Key_F9);
+    ASSERT_TRUE(w.copySign()->isVisible());
+    w.type("5");
+    w.press(Qt::Key_Return);
+    EXPECT_FALSE(w.copySign()->isVisible());
 }
 
 }  // namespace

@@ -202,7 +202,12 @@ TEST(Swap, EqualUnitsChangeNothingVisible) {
 }
 
 // A run-time error ends only the conversion that met it: the label and the
-// answer stay, its callers finish, and the user is told once.
+// answer stay, its callers finish, and the user is told once, with the reason
+// drawn from the conversion that failed.
+const QString kTooLargeToRead = QStringLiteral(
+    "Run-time error: Overflow\nThe number typed is larger in size than 1.7976931348623157E+308, the largest there "
+    "is.");
+
 TEST(RunTimeErrors, ANumberTooLargeToReadIsReportedOnce) {
     Window w;
     w.type("5");
@@ -211,7 +216,7 @@ TEST(RunTimeErrors, ANumberTooLargeToReadIsReportedOnce) {
     const double answer = w.form().answer();
     w.type("1e999");
     w.press(Qt::Key_Return);
-    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_EQ(w.messages(), QStringList{kTooLargeToRead});
     EXPECT_EQ(w.result()->text(), shown);
     EXPECT_SAME_BITS(w.form().answer(), answer);
     EXPECT_TRUE(w.focusedAndSelected(w.value()));  // Enter's focus handler still ran
@@ -230,7 +235,8 @@ TEST(RunTimeErrors, TheUserSeesTheErrorInAModalBox) {
     QObject::connect(&look, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) return;
-        seen << box->windowTitle() << box->text() << (box->icon() == QMessageBox::Critical ? "critical" : "other");
+        seen << box->windowTitle() << box->text() << box->informativeText()
+             << (box->icon() == QMessageBox::Critical ? "critical" : "other");
         QTest::keyClick(box, Qt::Key_Return);
     });
     look.start(10);
@@ -240,7 +246,7 @@ TEST(RunTimeErrors, TheUserSeesTheErrorInAModalBox) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !seen.isEmpty() && QApplication::activeModalWidget() == nullptr; }));
     QTest::qWait(50);
     look.stop();
-    EXPECT_EQ(seen, (QStringList{"Metrova", "Run-time error: Overflow", "critical"}));
+    EXPECT_EQ(seen, (QStringList{"Metrova", "Run-time error: Overflow", kTooLargeToRead.section('\n', 1), "critical"}));
     EXPECT_EQ(w.result()->text(), shown);
     w.form().activateWindow();  // as the window manager does when the box is gone
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
@@ -253,7 +259,8 @@ TEST(RunTimeErrors, TheLogarithmOfZeroIsAnInvalidArgument) {
     Window w;
     w.type("0");
     w.click(w.go());
-    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Invalid argument"});
+    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Invalid argument\n0 Percent (%) has no value in Decibel (dB), "
+                                        "which needs a Percent (%) value other than 0."});
     EXPECT_EQ(w.result()->text(), "");
 }
 
@@ -265,7 +272,9 @@ TEST(RunTimeErrors, AnOverflowInTheMiddleOfSwapLetsSwapFinish) {
     ASSERT_TRUE(w.messages().isEmpty());
     const double answer = w.form().answer();
     w.click(w.swap());  // kilogram to gram overflows, twice
-    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_EQ(w.messages(),
+              QStringList{"Run-time error: Overflow\nConverting 1E+308 kilogram (kg) to gram (g) gives a number "
+                          "larger in size than 1.7976931348623157E+308, the largest there is."});
     EXPECT_EQ(w.source()->currentText(), " kilogram (kg)");
     EXPECT_EQ(w.target()->currentText(), " gram (g)");
     EXPECT_SAME_BITS(w.form().answer(), 1e308);  // the identity run in the middle stored v
@@ -277,7 +286,9 @@ TEST(RunTimeErrors, AnOverflowInACategoryChangeLetsTheChangeFinish) {
     Window w;
     w.type("1e308");
     w.pick(w.category(), " Temperature");  // Centigrade to Fahrenheit overflows
-    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_EQ(w.messages(),
+              QStringList{"Run-time error: Overflow\nConverting 1E+308 Centigrade[C] to Fahrenheit[F] gives a "
+                          "number larger in size than 1.7976931348623157E+308, the largest there is."});
     EXPECT_EQ(w.items(w.source()), labels_of(category::temperature));
     EXPECT_EQ(w.target()->currentText(), " Fahrenheit[F]");
     EXPECT_EQ(w.form().oldCombo2Index(), category::temperature);
@@ -288,7 +299,7 @@ TEST(RunTimeErrors, ANotationClickStillShowsOrHidesThePlaces) {
     Window w;
     w.type("1e999");
     w.click(w.scientific());
-    EXPECT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    EXPECT_EQ(w.messages(), QStringList{kTooLargeToRead});
     EXPECT_FALSE(w.places()->isVisible());
     EXPECT_FALSE(w.spin()->isVisible());
 }

@@ -58,7 +58,9 @@ TEST(Tooltip, AFailedConversionLeavesItAsItWas) {
     ASSERT_EQ(kept, "1E+306 kilogram (kg)\nfrom 1E+306 kilogram (kg): the same unit, passed through unchanged");
     const QString shown = w.result()->text();
     w.pick(w.target(), " gram (g)");  // 1e309 g: overflow
-    ASSERT_EQ(w.messages(), QStringList{"Run-time error: Overflow"});
+    ASSERT_EQ(w.messages(),
+              QStringList{"Run-time error: Overflow\nConverting 1E+306 kilogram (kg) to gram (g) gives a number "
+                          "larger in size than 1.7976931348623157E+308, the largest there is."});
     EXPECT_EQ(w.result()->text(), shown);
     EXPECT_EQ(hover(w), kept);
 }

@@ -1,12 +1,14 @@
 // Natural numbers of up to 1152 bits, the arithmetic of the exact and the
-// very precise paths of the power of ten and the logarithm (elementary.cpp).
+// accurate paths of the power of ten and the logarithm (elementary.cpp).
 //
 // Limbs are 32 bits wide, so that every product of two limbs fits the 64-bit
 // integer of any platform, 32-bit ones included; integer arithmetic raises no
 // floating-point flag. Everything is constexpr, so the constants ln 2 and
 // ln 10 are worked out by the compiler. The callers keep their numbers within
-// the capacity (the widest is a product of two 600-bit numbers); nothing here
-// checks it.
+// the capacity (the widest is the 2^b that the power of ten of a whole k down
+// to -323 divides by 5^-k, some 820 bits; products at 256 fractional bits
+// stay below 530 bits, and product_shifted forms them in a scratch twice the
+// capacity); nothing here checks it.
 #pragma once
 
 #include <array>
@@ -159,18 +161,99 @@ public:
         return p;
     }
 
-    // a / b rounded down, a %= b left in `a`. b > 0. Bit by bit, so it suits
-    // quotients of some hundred bits.
+    // (a x b) / 2^shift, rounded down: the product's limbs below the shift
+    // are worked out only for their carries, and no product wider than the
+    // capacity is formed.
+    static constexpr Natural product_shifted(const Natural& a, const Natural& b, int shift) noexcept {
+        std::array<std::uint32_t, static_cast<std::size_t>(2 * kLimbs)> p{};
+        const int size = a.size_ + b.size_;
+        for (int i = 0; i < a.size_; ++i) {
+            std::uint64_t carry = 0;
+            for (int j = 0; j < b.size_; ++j) {
+                carry += std::uint64_t{a.limbs_[i]} * b.limbs_[j] + p[i + j];
+                p[i + j] = static_cast<std::uint32_t>(carry);
+                carry >>= 32;
+            }
+            p[i + b.size_] = static_cast<std::uint32_t>(carry);
+        }
+        const int whole = shift / 32;
+        const int part = shift % 32;
+        Natural r;
+        for (int i = 0; i + whole < size && i < kLimbs; ++i) {
+            const std::uint32_t lo = p[i + whole];
+            const std::uint32_t hi = i + whole + 1 < size ? p[i + whole + 1] : 0U;
+            r.limbs_[i] = part == 0 ? lo : (lo >> part) | (hi << (32 - part));
+        }
+        r.trim(size > whole ? size - whole : 0);
+        return r;
+    }
+
+    // a / b rounded down, a %= b left in `a`. b > 0. Long division, limb by
+    // limb (Knuth's algorithm D): each quotient limb is estimated from the
+    // top two limbs of the rest and the top limb of b shifted to its top
+    // bit, at most 2 too large after the check against b's second limb, and
+    // put right by adding b back when the subtraction went below 0.
     static constexpr Natural take_quotient(Natural& a, const Natural& b) noexcept {
         Natural quotient;
-        for (int shift = a.bit_length() - b.bit_length(); shift >= 0; --shift) {
-            Natural step = b;
-            step <<= shift;
-            if (a >= step) {
-                a -= step;
-                quotient += power_of_two(shift);
-            }
+        if (a < b) return quotient;
+        if (b.size_ == 1) {
+            quotient = a;
+            a = Natural(quotient.divide(b.limbs_[0]));
+            return quotient;
         }
+        const int n = b.size_;
+        int shift = 0;
+        while ((b.limbs_[n - 1] << shift & 0x80000000U) == 0) ++shift;
+        Natural v = b;
+        v <<= shift;
+        // The rest, one limb wider than a so that its top limb may be 0.
+        std::array<std::uint32_t, kLimbs + 1> u{};
+        {
+            Natural shifted = a;
+            shifted <<= shift;
+            for (int i = 0; i < kLimbs; ++i) u[i] = shifted.limbs_[i];
+            if (shift > 0 && a.size_ > 0) u[a.size_] = a.limbs_[a.size_ - 1] >> (32 - shift);
+        }
+        const int m = a.size_ - n;
+        constexpr std::uint64_t kBase = std::uint64_t{1} << 32;
+        for (int j = m; j >= 0; --j) {
+            const std::uint64_t top = (std::uint64_t{u[j + n]} << 32) | u[j + n - 1];
+            std::uint64_t qhat = top / v.limbs_[n - 1];
+            std::uint64_t rhat = top % v.limbs_[n - 1];
+            while (qhat >= kBase || qhat * v.limbs_[n - 2] > ((rhat << 32) | u[j + n - 2])) {
+                --qhat;
+                rhat += v.limbs_[n - 1];
+                if (rhat >= kBase) break;
+            }
+            std::int64_t borrow = 0;
+            std::uint64_t carry = 0;
+            for (int i = 0; i < n; ++i) {
+                const std::uint64_t product = qhat * v.limbs_[i] + carry;
+                carry = product >> 32;
+                const std::int64_t difference =
+                    std::int64_t{u[i + j]} - static_cast<std::int64_t>(product & 0xffffffffU) + borrow;
+                u[i + j] = static_cast<std::uint32_t>(difference);
+                borrow = difference >> 32;
+            }
+            const std::int64_t difference = std::int64_t{u[j + n]} - static_cast<std::int64_t>(carry) + borrow;
+            u[j + n] = static_cast<std::uint32_t>(difference);
+            if (difference < 0) {  // qhat was one too large: add b back
+                --qhat;
+                std::uint64_t sum = 0;
+                for (int i = 0; i < n; ++i) {
+                    sum += std::uint64_t{u[i + j]} + v.limbs_[i];
+                    u[i + j] = static_cast<std::uint32_t>(sum);
+                    sum >>= 32;
+                }
+                u[j + n] = static_cast<std::uint32_t>(u[j + n] + sum);
+            }
+            quotient.limbs_[j] = static_cast<std::uint32_t>(qhat);
+        }
+        quotient.trim(m + 1);
+        Natural rest;
+        for (int i = 0; i < n; ++i) rest.limbs_[i] = u[i];
+        rest.trim(n);
+        a = rest >>= shift;
         return quotient;
     }
 
