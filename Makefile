@@ -16,7 +16,7 @@ export SOURCE_DATE_EPOCH
 endif
 
 .PHONY: help run test build build-with-bench test-sanitize fuzz bench numeric-proof ci-legs package package-proof \
-	source-build-proof make-test-proof repro-check install-check lint format-check shellcheck clean
+	source-build-proof make-test-proof repro-check install-check lint format-check shellcheck clean windows windows-check
 
 ## this list
 help:
@@ -125,6 +125,14 @@ make-test-proof:
 repro-check:
 	scripts/repro-check
 
+## the Windows installer and portable zip in build-win64/windows/ (cross-built in a Debian 13 root; as root)
+windows:
+	scripts/windows qt build
+
+## the Windows leg: those built, their tests under wine, the installer used under wine, two builds compared
+windows-check:
+	scripts/windows qt build test e2e repro
+
 ## install into a temporary prefix, validate the desktop entry and metadata, package, lintian
 install-check: build
 	@scripts/install-deps package
@@ -133,4 +141,4 @@ install-check: build
 ## remove every build folder
 clean:
 	rm -rf build build-sanitize build-fuzz build-clang build-fma build-lto build-debug build-i386 build-arm64 \
-		build-s390x build-windows
+		build-s390x build-windows build-win64

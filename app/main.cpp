@@ -3,25 +3,30 @@
 #include <QApplication>
 #include <QStringList>
 
-#include <cstdio>
 #include <cstdlib>
 #include <tuple>
 #include <vector>
 
 #include "accessibility.h"
 #include "command_line.h"
+#include "console.h"
 #include "fonts.h"
 #include "form1.h"
 
 namespace {
 
-// Without a display Qt would abort; say so in one line instead.
+// Without a display Qt would abort; say so in one line instead. Windows has
+// no display variable: its desktop is always there.
 bool has_display() {
+#ifdef _WIN32
+    return true;
+#else
     const auto set = [](const char* name) {
         const char* value = std::getenv(name);
         return value != nullptr && *value != '\0';
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#endif
 }
 
 // A display that is named but does not answer makes Qt end the start-up with
@@ -37,17 +42,9 @@ void start_up_messages(QtMsgType type, const QMessageLogContext& /*context*/, co
         return;
     }
     const QString reason = held_messages.isEmpty() ? message : std::get<1>(held_messages.front());
-    std::fprintf(stderr, "metrova: cannot open the window: %s\n",
-                 reason.section(QLatin1Char('\n'), 0, 0).toLocal8Bit().constData());
+    metrova::app::write_error(
+        QStringLiteral("metrova: cannot open the window: %1\n").arg(reason.section(QLatin1Char('\n'), 0, 0)));
     std::_Exit(1);
-}
-
-// Help or version text lost on the way (a full disk) is a failure, not a success.
-int print(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    if (std::fflush(stdout) == 0) return 0;
-    std::perror("metrova: cannot write the output");
-    return 1;
 }
 
 QStringList arguments_of(int argc, char** argv) {
@@ -63,12 +60,12 @@ int main(int argc, char** argv) {
     const metrova::app::CommandLine command_line = metrova::app::read_command_line(arguments_of(argc, argv));
     switch (command_line.action) {
         case Action::show_help:
-        case Action::show_version: return print(command_line.output);
-        case Action::refuse: std::fputs(command_line.output.toLocal8Bit().constData(), stderr); return 2;
+        case Action::show_version: return metrova::app::write_output(command_line.output);
+        case Action::refuse: metrova::app::write_error(command_line.output); return 2;
         case Action::open_window: break;
     }
     if (!command_line.names_display && !has_display()) {
-        std::fputs("metrova: no display to open the window on (DISPLAY is not set)\n", stderr);
+        metrova::app::write_error(QStringLiteral("metrova: no display to open the window on (DISPLAY is not set)\n"));
         return 1;
     }
     // The application object keeps its argc and argv for its whole life.

@@ -1,7 +1,9 @@
-// Renders an SVG into a square PNG: render_icon IN.svg SIZE OUT.png, as
-// resources/icon-32.png was made. With --compare, checks that an existing PNG
-// is still that rendering (the test metrova_icon): the icon is committed
-// rather than rendered at build time, and must not drift from icon.svg.
+// Renders an SVG into a PNG: render_icon IN.svg SIZE OUT.png, as
+// resources/icon-32.png was made; SIZE is one number for a square or WxH
+// (go.svg at 150 %: 105x119). With --compare, checks that an existing PNG is
+// still that rendering (the tests metrova_icon_SIZE and metrova_go_SCALE):
+// the pictures are committed rather than rendered at build time, and must
+// not drift from their SVGs.
 //   render_icon IN.svg SIZE OUT.png
 //   render_icon --compare IN.svg SIZE PNG
 #include <QGuiApplication>
@@ -20,10 +22,18 @@ namespace {
 // far more than this in some channel of some pixel.
 constexpr int kTolerance = 8;
 
-QImage render(const char* svg, int size) {
+// "32" is 32 x 32, "105x119" is 105 x 119.
+QSize size_of(const QByteArray& text) {
+    const QList<QByteArray> sides = text.split('x');
+    if (sides.size() == 1) return {text.toInt(), text.toInt()};
+    if (sides.size() == 2) return {sides[0].toInt(), sides[1].toInt()};
+    return {};
+}
+
+QImage render(const char* svg, QSize size) {
     QSvgRenderer renderer(QString::fromLocal8Bit(svg));
-    if (!renderer.isValid() || size <= 0) return {};
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    if (!renderer.isValid() || size.isEmpty()) return {};
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);
@@ -56,7 +66,7 @@ int main(int argc, char** argv) {
     char** args = compare ? argv + 2 : argv + 1;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(argc, argv);
-    const QImage image = render(args[0], QByteArray(args[1]).toInt());
+    const QImage image = render(args[0], size_of(args[1]));
     if (image.isNull()) {
         std::fprintf(stderr, "render_icon: cannot render %s at size %s\n", args[0], args[1]);
         return 1;

@@ -1,11 +1,16 @@
 #include "fonts.h"
 
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace metrova::ui {
 
 void install_font_substitutions() {
+    const QDir carried(QStringLiteral(":/metrova/fonts"));
+    for (const QString& file : carried.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(carried.filePath(file));
     QFont::insertSubstitutions(
         QStringLiteral("Century"),
         {QStringLiteral("C059"), QStringLiteral("Century Schoolbook L"), QStringLiteral("TeX Gyre Schola")});

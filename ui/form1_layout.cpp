@@ -52,11 +52,18 @@ void describe(QWidget* control, const QString& name, const QString& description 
     control->setAccessibleDescription(description);
 }
 
-// Qt names a list by its current entry, the way screen readers on Linux
-// expect; what the list is for is its description.
+// On Linux Qt names a list by its current entry, the way screen readers
+// there expect, and what the list is for is its description. On Windows Qt
+// gives the entry as the list's value and takes its name from the accessible
+// name, as UI Automation expects: there what the list is for is its name.
 void describe_list(QComboBox* list, List purpose) {
     const std::string_view text = list_purpose(purpose);
-    list->setAccessibleDescription(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+#ifdef Q_OS_WIN
+    list->setAccessibleName(words);
+#else
+    list->setAccessibleDescription(words);
+#endif
 }
 
 // Only the selected notation button is a tab stop; the arrow keys move
@@ -101,8 +108,9 @@ Form1::~Form1() = default;
 void Form1::createControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Metrova  Ver.1.12    HALVERN CO.,LTD"));
-    setWindowIcon(icon_from_svg(QStringLiteral(":/metrova/icon-large.svg"), {48, 64, 128},
-                                icon_from_svg(QStringLiteral(":/metrova/icon.svg"), {16, 24, 32})));
+    // The sizes of title bars and task bars from 100 % to 200 %; the larger
+    // ones of the program's file and of the desktop's icon theme stay there.
+    setWindowIcon(icon_from_files(QStringLiteral(":/metrova/icon-%1.png"), {16, 20, 24, 32, 40, 48, 64, 128}));
     setFixedSize(481, 303);
     setFont(century(12));
 
@@ -114,7 +122,7 @@ void Form1::createControls() {
     Combo1[0] = place(new QComboBox(this), "Combo1(0)", {24, 120, 169, 27});
     Command1[0] = place(new QPushButton(QStringLiteral("Swap"), this), "Command1(0)", {200, 120, 81, 33});
     Combo1[1] = place(new QComboBox(this), "Combo1(1)", {288, 120, 169, 27});
-    Image1 = place(new PictureButton(QStringLiteral(":/metrova/go.svg"), this), "Image1", {200, 168, 70, 79});
+    Image1 = place(new PictureButton(QStringLiteral(":/metrova/go-%1.png"), this), "Image1", {200, 168, 70, 79});
     Text1 = place(new TextBox(this), "Text1", {24, 192, 153, 29});
     Label1 = place(new ResultLabel(this), "Label1", {288, 192, 153, 25});
     // The notation buttons sit in a group that draws nothing and names them

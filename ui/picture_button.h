@@ -1,30 +1,48 @@
-// A picture that acts as a button: it draws an SVG scaled to its size, runs
-// clicked() on a mouse click, shows a pointing hand and never takes the
-// keyboard focus.
+// A picture that acts as a button: it draws the copy of its picture made for
+// the screen's scale, runs clicked() on a mouse click, shows a pointing hand
+// and never takes the keyboard focus.
+//
+// The pictures are PNG files drawn from their SVGs at each scale that
+// Windows offers from 100 % to 300 % (tools/render_icon made them; the tests
+// metrova_go_SCALE keep them to their SVGs), so that no scale of those needs
+// a picture resized on the fly and the program needs no SVG renderer. Only
+// the copy that a screen needs is ever read.
 #pragma once
 
 #include <QAbstractButton>
-#include <QSvgRenderer>
+#include <QIcon>
+#include <QPixmap>
+
+#include <array>
 
 namespace metrova::ui {
+
+// The scales, in percent, that each picture is drawn at.
+inline constexpr std::array kPictureScales{100, 125, 150, 175, 200, 225, 250, 300};
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    PictureButton(const QString& svg_file, QWidget* parent);
+    // file_pattern names the files with %1 for the scale: ":/metrova/go-%1.png".
+    PictureButton(QString file_pattern, QWidget* parent);
 
+    // The picture's natural size, that of its copy at 100 %.
     [[nodiscard]] QSize sizeHint() const override;
+
+    // The copy drawn for a device pixel ratio: the one made for it, else the
+    // next larger one, else the largest.
+    [[nodiscard]] QPixmap pictureFor(qreal device_pixel_ratio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer renderer_;
+    QString file_pattern_;
 };
 
-// `icon` with the SVG drawn at each of the given square sizes added, for a
-// window icon drawn once for small sizes and once for large ones.
-QIcon icon_from_svg(const QString& svg_file, std::initializer_list<int> sizes, QIcon icon = {});
+// The icon of the files that file_pattern names with %1 for each size in
+// pixels (":/metrova/icon-%1.png"), each read when it is first needed.
+QIcon icon_from_files(const QString& file_pattern, std::initializer_list<int> sizes);
 
 }  // namespace metrova::ui
