@@ -2,9 +2,9 @@
 // result's tooltip), why a conversion failed (the error box) and what a
 // screen reader hears of a result and of the user's choices. Every text is
 // made here from the catalogue's indexes and the stored result, never from a
-// control's text, so that what is read and what is heard say the same. The formula text is made from the very
-// expression that the table evaluates (tables/formula.h), so it cannot say
-// anything else than what ran.
+// control's text, so that what is read and what is heard say the same. The
+// formula text is made from the very expression that the table evaluates
+// (tables/formula.h), so it cannot say anything else than what ran.
 #pragma once
 
 #include <cstdint>
