@@ -10,8 +10,8 @@
 #include "accessibility.h"
 #include "command_line.h"
 #include "console.h"
+#include "converter_window.h"
 #include "fonts.h"
-#include "form1.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     metrova::ui::install_font_substitutions();
     metrova::ui::install_accessibility();
 
-    metrova::ui::Form1 form;
-    form.Form_Load();
+    metrova::ui::ConverterWindow window;
+    window.start();
     return QApplication::exec();
 }

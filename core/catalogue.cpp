@@ -78,4 +78,9 @@ std::string_view unit_label(Index category, Index unit) noexcept {
                                                                       : std::string_view{};
 }
 
+std::string_view without_leading_blank(std::string_view label) noexcept {
+    if (label.starts_with(' ')) label.remove_prefix(1);
+    return label;
+}
+
 }  // namespace metrova

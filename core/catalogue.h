@@ -50,4 +50,8 @@ std::string_view unit_label(Index category, Index unit) noexcept;
 // an empty span for an index outside 0..9.
 std::span<const std::string_view> unit_labels(Index category) noexcept;
 
+// A label as people read it, without its leading blank:
+//   " meter(m)" -> "meter(m)"    " Optics" -> "Optics"
+std::string_view without_leading_blank(std::string_view label) noexcept;
+
 }  // namespace metrova

@@ -1,14 +1,17 @@
-// The conversion entry point: one call per conversion, for the window's GO
-// action. Failures come back as values; nothing here throws, prints or ends
-// the program.
+// The formula of a pick applied to one number: its sign rule, its chain and
+// the fault check after it. Failures come back as values; nothing here
+// throws, prints or ends the program.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
-#include "catalogue.h"
-#include "fault.h"
+#include "failure.h"
+#include "pick.h"
 
 namespace metrova {
+
+struct Cell;
 
 struct Conversion {
     enum class Outcome : std::uint8_t {
@@ -24,20 +27,22 @@ struct Conversion {
     // Optics only: v after a sign rule changed it, for the value box. Set
     // whenever the rule changed v, also when a later step failed.
     std::optional<double> corrected;
+    // The pick's cell (tables/formula.h), which tells how the value was
+    // computed and which step can fail; none for an unmatched pick.
+    const Cell* cell = nullptr;
 };
 
-// Converts v from unit `source` to unit `target` of `category`; any index
-// that names nothing (-1 included) is an unmatched pair. The target index is
-// looked at only when the source names a unit. A v that is no finite number
-// fails whatever the pair, equal units included, so that no NaN or infinity
-// is ever stored or written back: NaN as Failure::invalid_argument, an
-// infinity as Failure::overflow (the parser's verdict on a number beyond the
-// double range).
-//   convert(category::length, 0, 1, 2.5)   -> stored 0.025
-//   convert(category::optics, 1, 0, 3)     -> stored 50.11872336272722, corrected -3
-//   convert(category::mass, 1, 0, 1e308)   -> failed, Failure::overflow
-//   convert(category::optics, 0, 1, 0)     -> failed, Failure::invalid_argument
-//   convert(category::length, 1, 1, inf)   -> failed, Failure::overflow
-Conversion convert(Index category, Index source, Index target, double v) noexcept;
+// Converts v by the pick's cell; any index that names nothing (-1 included)
+// is an unmatched pick. A v that is no finite number fails whatever the
+// pair, equal units included, so that no NaN or infinity is ever stored or
+// written back: NaN as Failure::invalid_argument, an infinity as
+// Failure::overflow (the parser's verdict on a number beyond the double
+// range).
+//   convert({category::length, 0, 1}, 2.5)   -> stored 0.025
+//   convert({category::optics, 1, 0}, 3)     -> stored 50.11872336272722, corrected -3
+//   convert({category::mass, 1, 0}, 1e308)   -> failed, Failure::overflow
+//   convert({category::optics, 0, 1}, 0)     -> failed, Failure::invalid_argument
+//   convert({category::length, 1, 1}, inf)   -> failed, Failure::overflow
+Conversion convert(const Pick& pick, double v) noexcept;
 
 }  // namespace metrova

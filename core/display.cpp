@@ -16,7 +16,7 @@ std::optional<int> decimal_places(std::string_view places_text) {
     return std::nullopt;
 }
 
-std::optional<std::string> render(double answer, Notation notation, std::string_view places_text) {
+std::optional<std::string> render_answer(double answer, Notation notation, std::string_view places_text) {
     if (notation == Notation::scientific) return format_scientific(answer);
     const std::optional<int> places = decimal_places(places_text);
     if (!places) return std::nullopt;

@@ -1,8 +1,7 @@
-// The display rule: how the result label shows `Answer`.
-//
-// The window calls this both after a conversion and when the spin arrows ask
-// for the stored result again; it returns the label's new text, or nothing
-// when the label must keep the text it has.
+// The display rule: how the result label shows the answer, after a
+// conversion and when the spin arrows ask for the stored answer again. It
+// gives the label's new text, or nothing when the label must keep the text
+// it has.
 #pragma once
 
 #include <cstdint>
@@ -33,9 +32,10 @@ std::optional<int> decimal_places(std::string_view places_text);
 // the box's number of places (ties to even) and printed with that many;
 // nothing when the box names no places. In scientific notation the box is
 // not read.
-//   render(0.0625, decimal, "3") -> "0.062"    render(2.5, decimal, "") -> "2"
-//   render(1e20, decimal, "1")   -> "100000000000000000000.0"
-//   render(5, decimal, "11")     -> nothing    render(1234.5, scientific, "11") -> "1.23E+03"
-std::optional<std::string> render(double answer, Notation notation, std::string_view places_text);
+//   render_answer(0.0625, decimal, "3") -> "0.062"    render_answer(2.5, decimal, "") -> "2"
+//   render_answer(1e20, decimal, "1")   -> "100000000000000000000.0"
+//   render_answer(5, decimal, "11")     -> nothing
+//   render_answer(1234.5, scientific, "11") -> "1.23E+03"
+std::optional<std::string> render_answer(double answer, Notation notation, std::string_view places_text);
 
 }  // namespace metrova

@@ -4,16 +4,6 @@
 
 namespace metrova {
 
-std::string_view failure_name(Failure failure) noexcept {
-    switch (failure) {
-        case Failure::overflow: return "Overflow";
-        case Failure::division_by_zero: return "Division by zero";
-        case Failure::invalid_argument: return "Invalid argument";
-        case Failure::none: break;
-    }
-    return {};
-}
-
 FaultCheck::FaultCheck() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
 
 // Both belong to the check that cleared the flags, though they read no

@@ -11,15 +11,9 @@
 //   f.check(r)  -> Failure::overflow for v = 1e308, Failure::none for v = 1e-320
 #pragma once
 
-#include <cstdint>
-#include <string_view>
+#include "failure.h"
 
 namespace metrova {
-
-enum class [[nodiscard]] Failure : std::uint8_t{none, overflow, division_by_zero, invalid_argument};
-
-// "Overflow", "Division by zero", "Invalid argument"; empty for none.
-std::string_view failure_name(Failure failure) noexcept;
 
 class FaultCheck {
 public:

@@ -23,6 +23,9 @@ public:
     // Made hidden; `result` is the label it stands over.
     CopySign(QWidget* parent, const QWidget* result);
 
+    // How long the sign stays from now on; kShownFor unless set.
+    void setShownFor(std::chrono::milliseconds shownFor) { hideLater_.setInterval(shownFor); }
+
     // Shows the sign, or keeps it for its whole time again.
     void showCopied();
 

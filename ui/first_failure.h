@@ -9,7 +9,7 @@
 
 #include <utility>
 
-#include "explain.h"
+#include "failure.h"
 
 namespace metrova::ui {
 

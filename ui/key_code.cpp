@@ -43,15 +43,15 @@ bool is_editing_or_navigation(int key) {
 int character_code(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
-        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Backspace: return kBackspace;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
+        case Qt::Key_Enter: return kEnter;
+        case Qt::Key_Escape: return kEscape;
         default: break;
     }
     if (is_editing_or_navigation(key)) return kNotACharacter;
     if (event.modifiers().testFlag(Qt::ControlModifier)) {
-        return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : 0;
+        return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : kRefused;
     }
     const QString text = event.text();
     if (text.isEmpty()) return kNotACharacter;

@@ -16,6 +16,12 @@ class QKeyEvent;
 namespace metrova::ui {
 
 inline constexpr int kNotACharacter = -1;
+// The control characters that the key filters act on.
+inline constexpr int kBackspace = 8;
+inline constexpr int kEnter = 13;
+inline constexpr int kEscape = 27;
+// A key filter refuses a key by setting its code to this.
+inline constexpr int kRefused = 0;
 
 int character_code(const QKeyEvent& event);
 

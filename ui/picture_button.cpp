@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "pictures.h"
+
 namespace metrova::ui {
 
 PictureButton::PictureButton(QString file_pattern, QWidget* parent)
@@ -44,7 +46,7 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawPixmap(rect(), picture);
 }
 
-QIcon icon_from_files(const QString& file_pattern, std::initializer_list<int> sizes) {
+QIcon icon_from_files(const QString& file_pattern, std::span<const int> sizes) {
     QIcon icon;
     for (const int size : sizes) icon.addFile(file_pattern.arg(size), QSize(size, size));
     return icon;

@@ -3,22 +3,19 @@
 // and never takes the keyboard focus.
 //
 // The pictures are PNG files drawn from their SVGs at each scale that
-// Windows offers from 100 % to 300 % (tools/render_icon made them; the tests
-// metrova_go_SCALE keep them to their SVGs), so that no scale of those needs
-// a picture resized on the fly and the program needs no SVG renderer. Only
-// the copy that a screen needs is ever read.
+// Windows offers from 100 % to 300 % (pictures.h lists them; tools/render_icon
+// made them; the tests metrova_go_SCALE keep them to their SVGs), so that no
+// scale of those needs a picture resized on the fly and the program needs no
+// SVG renderer. Only the copy that a screen needs is ever read.
 #pragma once
 
 #include <QAbstractButton>
 #include <QIcon>
 #include <QPixmap>
 
-#include <array>
+#include <span>
 
 namespace metrova::ui {
-
-// The scales, in percent, that each picture is drawn at.
-inline constexpr std::array kPictureScales{100, 125, 150, 175, 200, 225, 250, 300};
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
@@ -43,6 +40,6 @@ private:
 
 // The icon of the files that file_pattern names with %1 for each size in
 // pixels (":/metrova/icon-%1.png"), each read when it is first needed.
-QIcon icon_from_files(const QString& file_pattern, std::initializer_list<int> sizes);
+QIcon icon_from_files(const QString& file_pattern, std::span<const int> sizes);
 
 }  // namespace metrova::ui

@@ -1,13 +1,58 @@
 #include "result_label.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 
 #include <algorithm>
 
 namespace metrova::ui {
+namespace {
 
-ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {}
+// A tooltip's frame and margins, on each side.
+constexpr int kTipMargin = 16;
+
+// Each line of `text` broken into lines that fit the width of the screen
+// that `widget` is on, after a blank where the line has one, else anywhere:
+// a long digit string is shown whole, over several lines.
+QString wrapped_to_screen(const QString& text, const QWidget* widget) {
+    const QFontMetrics metrics(QToolTip::font());
+    const int room = widget->screen()->availableGeometry().width() - 2 * kTipMargin;
+    QStringList lines;
+    for (QString rest : text.split(QLatin1Char('\n'))) {
+        while (metrics.horizontalAdvance(rest) > room) {
+            qsizetype cut = 1;
+            while (cut < rest.size() && metrics.horizontalAdvance(rest.left(cut + 1)) <= room) ++cut;
+            const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), cut - 1);
+            if (blank > 0) cut = blank + 1;
+            lines << rest.left(cut);
+            rest = rest.mid(cut);
+        }
+        lines << rest;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::NoFocus); }
+
+void ResultLabel::showResult(const QString& text, const QString& story) {
+    setText(text);
+    const bool whole = fits(text);
+    setTextInteractionFlags(whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    // Qt gives a selectable label the focus policy of a text field.
+    setFocusPolicy(Qt::NoFocus);
+    QString tip = text;
+    if (!story.isEmpty()) tip = whole ? story : text + QLatin1Char('\n') + story;
+    setToolTip(wrapped_to_screen(tip, this));
+}
+
+void ResultLabel::clearResult() {
+    setText(QString());
+    setToolTip(QString());
+}
 
 // The indent is kept on both sides, so that a cut text never touches the frame.
 QRect ResultLabel::room() const {

@@ -1,6 +1,9 @@
-// The result label: a label that shows a text too wide for it cut at the end
-// with "…", so that a long number never reads as a shorter one. Its text
-// stays whole: the clipboard, the screen reader and the tooltip get all of it.
+// The result label: shows a result, and a text too wide for it cut at the
+// end with "…", so that a long number never reads as a shorter one. Its text
+// stays whole: the clipboard, the screen reader and the tooltip get all of
+// it. A result that it shows whole can be selected with the mouse; one that
+// it cuts cannot, which would select what cannot be seen. The label never
+// takes the keyboard focus.
 //   1 followed by 300 zeros, ".0000000000"  -> shows "1000000000000…"
 #pragma once
 
@@ -13,6 +16,13 @@ class ResultLabel : public QLabel {
 
 public:
     explicit ResultLabel(QWidget* parent);
+
+    // Shows `text`, with the story of how it was computed as its tooltip: a
+    // text shown cut leads the story, whole; with no story the tooltip is the
+    // text. The tooltip's lines are broken to fit the label's screen.
+    void showResult(const QString& text, const QString& story);
+    // Shows nothing, with no tooltip.
+    void clearResult();
 
     // Whether `text` fits between the label's indents.
     [[nodiscard]] bool fits(const QString& text) const;

@@ -27,16 +27,16 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const int code = character_code(*event);
-    if (code == kNotACharacter || !key_filter_) {
+    if (code == kNotACharacter || !keyFilter_) {
         QLineEdit::keyPressEvent(event);
         return;
     }
     // Codes beyond one byte are refused before any filter sees them.
-    int key_ascii = code <= 255 ? code : 0;
-    if (key_ascii != 0) key_filter_(key_ascii);
+    int key = code <= 255 ? code : kRefused;
+    if (key != kRefused) keyFilter_(key);
     // A single-line box inserts nothing for Enter, Escape or another control
     // character; Backspace and printable characters go to the box as typed.
-    if (key_ascii == 8 || key_ascii >= 32) {
+    if (key == kBackspace || key >= ' ') {
         QLineEdit::keyPressEvent(event);
     } else {
         event->accept();
@@ -44,9 +44,9 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void TextBox::moveFocusHere() {
-    moving_focus_here_ = true;
+    movingFocusHere_ = true;
     setFocus(Qt::OtherFocusReason);
-    moving_focus_here_ = false;
+    movingFocusHere_ = false;
 }
 
 // Measured from the caret, which Qt places, so that scrolling and margins
@@ -65,24 +65,24 @@ QRect TextBox::characterRect(int offset) const {
 void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     const Qt::FocusReason reason = event->reason();
-    const bool given_back = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-    keep_selection_on_press_ = reason == Qt::MouseFocusReason;
-    if (!given_back && !moving_focus_here_ && got_focus_) got_focus_();
+    const bool givenBack = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    keepSelectionOnPress_ = reason == Qt::MouseFocusReason;
+    if (!givenBack && !movingFocusHere_ && gotFocus_) gotFocus_();
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {
-    if (keep_selection_on_press_ && event->button() == Qt::LeftButton) {
-        keep_selection_on_press_ = false;
-        press_kept_selection_ = true;
+    if (keepSelectionOnPress_ && event->button() == Qt::LeftButton) {
+        keepSelectionOnPress_ = false;
+        pressKeptSelection_ = true;
         event->accept();
         return;
     }
-    keep_selection_on_press_ = false;
+    keepSelectionOnPress_ = false;
     QLineEdit::mousePressEvent(event);
 }
 
 void TextBox::mouseMoveEvent(QMouseEvent* event) {
-    if (press_kept_selection_) {
+    if (pressKeptSelection_) {
         event->accept();
         return;
     }
@@ -90,8 +90,8 @@ void TextBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (press_kept_selection_) {
-        press_kept_selection_ = false;
+    if (pressKeptSelection_) {
+        pressKeptSelection_ = false;
         event->accept();
         return;
     }
@@ -99,21 +99,21 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    press_kept_selection_ = false;
+    pressKeptSelection_ = false;
     QLineEdit::mouseDoubleClickEvent(event);
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    if (key_filter_) {
+    if (keyFilter_) {
         for (QAction* entry : menu->actions()) {
             const qsizetype tab = entry->text().indexOf(QLatin1Char('\t'));
             if (tab >= 0) entry->setText(entry->text().left(tab));
         }
     }
-    if (!menu_actions_.isEmpty()) {
+    if (!menuActions_.isEmpty()) {
         QAction* first = menu->actions().value(0);
-        menu->insertActions(first, menu_actions_);
+        menu->insertActions(first, menuActions_);
         menu->insertSeparator(first);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);

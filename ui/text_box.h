@@ -27,14 +27,14 @@ class TextBox : public QLineEdit {
     Q_OBJECT
 
 public:
-    using KeyFilter = std::function<void(int& key_ascii)>;
+    using KeyFilter = std::function<void(int& key)>;
     using GotFocus = std::function<void()>;
 
     explicit TextBox(QWidget* parent);
 
-    void setKeyFilter(KeyFilter filter) { key_filter_ = std::move(filter); }
-    void setGotFocusHandler(GotFocus handler) { got_focus_ = std::move(handler); }
-    void setMenuActions(QList<QAction*> actions) { menu_actions_ = std::move(actions); }
+    void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
+    void setGotFocusHandler(GotFocus handler) { gotFocus_ = std::move(handler); }
+    void setMenuActions(QList<QAction*> actions) { menuActions_ = std::move(actions); }
 
     // Takes the focus without running the got-focus handler.
     void moveFocusHere();
@@ -52,12 +52,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    KeyFilter key_filter_;
-    GotFocus got_focus_;
-    QList<QAction*> menu_actions_;
-    bool keep_selection_on_press_ = false;
-    bool press_kept_selection_ = false;
-    bool moving_focus_here_ = false;
+    KeyFilter keyFilter_;
+    GotFocus gotFocus_;
+    QList<QAction*> menuActions_;
+    bool keepSelectionOnPress_ = false;
+    bool pressKeptSelection_ = false;
+    bool movingFocusHere_ = false;
 };
 
 }  // namespace metrova::ui

@@ -9,7 +9,7 @@
 //
 // CELL keeps the expression twice from one spelling: as the code that runs
 // and as its text, from which the result's tooltip writes the formula for
-// people (explain.h). The two cannot drift apart.
+// people (result_story.h). The two cannot drift apart.
 //
 // p10(k) is the power operation, 10 to the power k, and ln(x) the natural
 // logarithm (elementary.h), both called at run time.
@@ -50,6 +50,9 @@ struct Cell {
     double (*evaluate)(double v) noexcept = nullptr;  // nullptr: equal units
     std::string_view expression;                      // as written in the table
     SignRule sign_rule = SignRule::none;
+    // The formula takes the logarithm of v itself, which has no value for
+    // v = 0: its invalid argument is the logarithm's, and the error says so.
+    bool logarithm_of_v = false;
 
     [[nodiscard]] constexpr bool same() const noexcept { return evaluate == nullptr; }
 };
@@ -67,6 +70,12 @@ constexpr Cell make_non_positive(Cell cell) noexcept {
     return cell;
 }
 
+// A cell whose formula takes ln v: logarithm_of_v(CELL((ln(v) / ln(10) - 2) * 10)).
+constexpr Cell logarithm_of_v(Cell cell) noexcept {
+    cell.logarithm_of_v = true;
+    return cell;
+}
+
 // A square table of one category, source unit in rows, target in columns.
 struct Table {
     Index size = 0;
@@ -81,8 +90,9 @@ void table_does_not_fit_its_category() noexcept;
 
 // The table of `Category`, checked by the compiler: one row and one column
 // per unit of the category in the catalogue, a formula in every cell but
-// those of equal units, and no sign rule on equal units, which pass v through
-// untouched whatever its sign. A table that fails any of these does not build.
+// those of equal units, no sign rule on equal units, which pass v through
+// untouched whatever its sign, and the logarithm mark on exactly the cells
+// whose formula reads ln(v). A table that fails any of these does not build.
 template <Index Category, std::size_t N>
 consteval Table checked_table(const Cell (&cells)[N][N]) noexcept {
     if (N != static_cast<std::size_t>(kUnitCounts[Category])) table_does_not_fit_its_category();  // its size
@@ -93,6 +103,10 @@ consteval Table checked_table(const Cell (&cells)[N][N]) noexcept {
             if ((source == target) != cell.same()) table_does_not_fit_its_category();
             // equal units with a sign rule
             if (cell.same() && cell.sign_rule != SignRule::none) table_does_not_fit_its_category();
+            // a logarithm of v without its mark, or a mark without one
+            if (cell.logarithm_of_v != (cell.expression.find("ln(v)") != std::string_view::npos)) {
+                table_does_not_fit_its_category();
+            }
         }
     }
     return {static_cast<Index>(N), &cells[0][0]};

@@ -18,19 +18,19 @@ namespace {
 // clang-format off
 constexpr Cell kOptics[3][3] = {
     {   // from Percent
-        kSame,                                                  // Percent
-        make_non_negative(CELL((ln(v) / ln(10) - 2) * 10)),     // Decibel
-        make_non_negative(CELL(-(ln(v) / ln(10) - 2))),         // Optical Density
+        kSame,                                                                  // Percent
+        make_non_negative(logarithm_of_v(CELL((ln(v) / ln(10) - 2) * 10))),    // Decibel
+        make_non_negative(logarithm_of_v(CELL(-(ln(v) / ln(10) - 2)))),        // Optical Density
     },
     {   // from Decibel
-        make_non_positive(CELL(p10(v / 10 + 2))),              // Percent
-        kSame,                                                  // Decibel
-        CELL(v / 10),                                           // Optical Density
+        make_non_positive(CELL(p10(v / 10 + 2))),                                // Percent
+        kSame,                                                                  // Decibel
+        CELL(v / 10),                                                           // Optical Density
     },
     {   // from Optical Density
-        make_non_negative(CELL(p10(2 - v))),                    // Percent
-        CELL(v * 10),                                           // Decibel
-        kSame,                                                  // Optical Density
+        make_non_negative(CELL(p10(2 - v))),                                    // Percent
+        CELL(v * 10),                                                           // Decibel
+        kSame,                                                                  // Optical Density
     },
 };
 // clang-format on

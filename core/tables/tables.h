@@ -5,6 +5,7 @@
 #pragma once
 
 #include "formula.h"
+#include "pick.h"
 
 namespace metrova {
 
@@ -19,11 +20,11 @@ Table mass_table() noexcept;
 Table velocity_table() noexcept;
 Table temperature_table() noexcept;
 
-// The cell of a pair, which says what the pair does to v: its sign rule
+// The cell of a pick, which says what the pair does to v: its sign rule
 // first, then its formula. Null when an index names no unit of the category
 // (-1 included), or the category is none.
-//   rule_of(category::length, 0, 1) -> v / 100
-//   rule_of(category::optics, 1, 0) -> make_non_positive, then p10(v / 10 + 2)
-const Cell* rule_of(Index category, Index source, Index target) noexcept;
+//   cell_of({category::length, 0, 1}) -> v / 100
+//   cell_of({category::optics, 1, 0}) -> make_non_positive, then p10(v / 10 + 2)
+const Cell* cell_of(const Pick& pick) noexcept;
 
 }  // namespace metrova

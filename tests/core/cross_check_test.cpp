@@ -70,7 +70,7 @@ TEST(CrossCheck, EveryLinearCellAgreesWithTheSizesOfItsUnits) {
                 if (s == t) continue;
                 ++cells;
                 for (const double v : {1.0, 2.5, -7.3e5, 1e-3, 123456.789}) {
-                    const Conversion r = convert(m.category, s, t, v);
+                    const Conversion r = convert({m.category, s, t}, v);
                     ASSERT_EQ(r.outcome, Conversion::Outcome::stored);
                     const auto expected = static_cast<double>(static_cast<long double>(v) * factor_of(m, s, t));
                     EXPECT_LE(ulps_apart(r.value, expected), kMaxUlps)

@@ -69,12 +69,5 @@ TEST(FaultCheck, SeesOnlyArithmeticAfterItWasMade) {
     EXPECT_EQ(after.check(after.input(2.0) * 3), Failure::none);
 }
 
-TEST(FaultCheck, NamesItsFailures) {
-    EXPECT_EQ(failure_name(Failure::overflow), "Overflow");
-    EXPECT_EQ(failure_name(Failure::division_by_zero), "Division by zero");
-    EXPECT_EQ(failure_name(Failure::invalid_argument), "Invalid argument");
-    EXPECT_EQ(failure_name(Failure::none), "");
-}
-
 }  // namespace
 }  // namespace metrova

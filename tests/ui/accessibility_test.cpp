@@ -22,23 +22,23 @@ struct Expected {
 // what the list is for is its name.
 const Expected kControls[] = {
 #ifdef Q_OS_WIN
-    {"Combo2", QAccessible::ComboBox, "Category", ""},
-    {"Combo1(0)", QAccessible::ComboBox, "Source unit", ""},
-    {"Combo1(1)", QAccessible::ComboBox, "Target unit", ""},
+    {"categoryList", QAccessible::ComboBox, "Category", ""},
+    {"sourceList", QAccessible::ComboBox, "Source unit", ""},
+    {"targetList", QAccessible::ComboBox, "Target unit", ""},
 #else
-    {"Combo2", QAccessible::ComboBox, nullptr, "Category"},
-    {"Combo1(0)", QAccessible::ComboBox, nullptr, "Source unit"},
-    {"Combo1(1)", QAccessible::ComboBox, nullptr, "Target unit"},
+    {"categoryList", QAccessible::ComboBox, nullptr, "Category"},
+    {"sourceList", QAccessible::ComboBox, nullptr, "Source unit"},
+    {"targetList", QAccessible::ComboBox, nullptr, "Target unit"},
 #endif
-    {"Text1", QAccessible::EditableText, "Value to convert", ""},
-    {"Image1", QAccessible::PushButton, "Convert", ""},
-    {"Label1", QAccessible::StaticText, nullptr, "Result"},
-    {"Text2", QAccessible::EditableText, "Decimal places", ""},
+    {"valueBox", QAccessible::EditableText, "Value to convert", ""},
+    {"goButton", QAccessible::PushButton, "Convert", ""},
+    {"resultLabel", QAccessible::StaticText, nullptr, "Result"},
+    {"placesBox", QAccessible::EditableText, "Decimal places", ""},
     {"notation", QAccessible::Client, "Notation", ""},  // the notation buttons' group
-    {"Option1(0)", QAccessible::RadioButton, "Decimal", "Result with a fixed number of decimal places"},
-    {"Option1(1)", QAccessible::RadioButton, "Scientific", "Result in scientific notation"},
-    {"Command1(0)", QAccessible::PushButton, "Swap", "Exchange the source and target units"},
-    {"Command1(1)", QAccessible::PushButton, "Quit", ""},
+    {"decimalButton", QAccessible::RadioButton, "Decimal", "Result with a fixed number of decimal places"},
+    {"scientificButton", QAccessible::RadioButton, "Scientific", "Result in scientific notation"},
+    {"swapButton", QAccessible::PushButton, "Swap", "Exchange the source and target units"},
+    {"quitButton", QAccessible::PushButton, "Quit", ""},
 };
 
 QString own_text(QWidget* control) {
@@ -61,7 +61,7 @@ TEST(Accessibility, EveryControlHasItsNameDescriptionAndRole) {
     Window w;
     w.type("2");
     w.press(Qt::Key_Return);
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w.form());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w.window());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->text(QAccessible::Name), "Metrova  Ver.1.12    HALVERN CO.,LTD");
     for (const Expected& e : kControls) {

@@ -11,10 +11,11 @@
 
 namespace metrova::ui::test {
 
-Window::Window(Reporting reporting) : form_(std::make_unique<Form1>()) {
-    if (reporting == Reporting::recorded) form_->setReporter([this](const QString& message) { messages_ << message; });
-    form_->Form_Load();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+Window::Window(Reporting reporting) : window_(std::make_unique<ConverterWindow>()) {
+    if (reporting == Reporting::recorded)
+        window_->setReporter([this](const QString& message) { messages_ << message; });
+    window_->start();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
 }
 
 void Window::type(const QString& text) {

@@ -1,4 +1,4 @@
-// Drives a fresh Form1 the way a user does: real key and mouse events on the
+// Drives a fresh ConverterWindow the way a user does: real key and mouse events on the
 // real widgets, controls found by their object names. Run-time errors are
 // caught by a reporter that records the messages instead of a modal box,
 // unless a test asks for the box the user sees.
@@ -16,10 +16,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "form1.h"
+#include "converter_window.h"
+#include "copy_sign.h"
 #include "picture_button.h"
+#include "places_spin.h"
 #include "text_box.h"
-#include "up_down.h"
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -35,29 +36,29 @@ public:
 
     explicit Window(Reporting reporting = Reporting::recorded);
 
-    Form1& form() { return *form_; }
+    ConverterWindow& window() { return *window_; }
     [[nodiscard]] const QStringList& messages() const { return messages_; }
 
     template <typename Control>
     Control* find(const char* name) {
-        auto* control = form_->findChild<Control*>(QString::fromLatin1(name));
+        auto* control = window_->findChild<Control*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
 
-    QComboBox* category() { return find<QComboBox>("Combo2"); }
-    QComboBox* source() { return find<QComboBox>("Combo1(0)"); }
-    QComboBox* target() { return find<QComboBox>("Combo1(1)"); }
-    TextBox* value() { return find<TextBox>("Text1"); }
-    QLabel* result() { return find<QLabel>("Label1"); }
-    TextBox* places() { return find<TextBox>("Text2"); }
-    UpDown* spin() { return find<UpDown>("UpDown1"); }
-    QRadioButton* decimal() { return find<QRadioButton>("Option1(0)"); }
-    QRadioButton* scientific() { return find<QRadioButton>("Option1(1)"); }
-    QPushButton* swap() { return find<QPushButton>("Command1(0)"); }
-    QPushButton* quit() { return find<QPushButton>("Command1(1)"); }
-    PictureButton* go() { return find<PictureButton>("Image1"); }
-    QLabel* copySign() { return find<QLabel>("copySign"); }
+    QComboBox* category() { return find<QComboBox>("categoryList"); }
+    QComboBox* source() { return find<QComboBox>("sourceList"); }
+    QComboBox* target() { return find<QComboBox>("targetList"); }
+    TextBox* value() { return find<TextBox>("valueBox"); }
+    QLabel* result() { return find<QLabel>("resultLabel"); }
+    TextBox* places() { return find<TextBox>("placesBox"); }
+    PlacesSpin* spin() { return find<PlacesSpin>("placesSpin"); }
+    QRadioButton* decimal() { return find<QRadioButton>("decimalButton"); }
+    QRadioButton* scientific() { return find<QRadioButton>("scientificButton"); }
+    QPushButton* swap() { return find<QPushButton>("swapButton"); }
+    QPushButton* quit() { return find<QPushButton>("quitButton"); }
+    PictureButton* go() { return find<PictureButton>("goButton"); }
+    CopySign* copySign() { return find<CopySign>("copySign"); }
 
     // Keys go where the keyboard focus is, as typed keys do.
     void type(const QString& text);
@@ -79,7 +80,7 @@ public:
     QStringList items(QComboBox* list) const;
 
 private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<ConverterWindow> window_;
     QStringList messages_;
 };
 

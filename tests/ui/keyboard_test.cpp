@@ -51,8 +51,8 @@ TEST(AssistiveFocus, AFocusThatOnlyComesBackRunsNothing) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    w.form().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
+    w.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window()));
     EXPECT_EQ(w.focus(), w.value());
     EXPECT_FALSE(w.value()->hasSelectedText());
     EXPECT_EQ(w.value()->cursorPosition(), 2);
@@ -130,7 +130,7 @@ TEST(ButtonKeys, EnterOnQuitEndsTheProgram) {
     ASSERT_EQ(w.focus(), w.quit());
     QTimer::singleShot(0, [&w] { w.press(Qt::Key_Return); });
     EXPECT_EQ(run_event_loop(), 0);
-    EXPECT_FALSE(w.form().isVisible());
+    EXPECT_FALSE(w.window().isVisible());
 }
 
 TEST(Announcements, EachResultIsSaidOnceWithItsUnit) {
@@ -183,7 +183,7 @@ TEST(Announcements, AnErrorOrAnUnusablePlacesValueSaysNoResult) {
 namespace metrova::ui::test {
 namespace {
 
-// F9 and the result's own Copy copy the label's text, whole even when it is
+// F9 and the result's own Copy Result copy the label's text, whole even when it is
 // shown cut, wherever the focus is; with no result shown neither does anything.
 TEST(CopyResult, F9AndTheResultsMenuPutTheWholeResultOnTheClipboardAndAreHeard) {
     Window w;
@@ -192,7 +192,7 @@ TEST(CopyResult, F9AndTheResultsMenuPutTheWholeResultOnTheClipboardAndAreHeard) 
     w.press(Qt::Key_F9);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_EQ(heard.take(), QStringList{});
-    QAction* const menu_copy = w.result()->actions().value(0);  // the result's own menu: Copy
+    QAction* const menu_copy = w.result()->actions().value(0);  // the result's own menu: Copy Result
     ASSERT_NE(menu_copy, nullptr);
     EXPECT_FALSE(menu_copy->isEnabled());
     w.pick(w.category(), " Mass");
@@ -235,16 +235,16 @@ void choose_first_entry_of_next_menu() {
 void copy_by_f9(Window& w) { w.press(Qt::Key_F9); }
 void copy_from_value_box_menu(Window& w) {
     choose_first_entry_of_next_menu();  // Copy Result
-    QTest::keyClick(w.form().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(w.window().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     QTest::qWait(0);
 }
 void copy_from_result_menu(Window& w) {
-    choose_first_entry_of_next_menu();  // Copy
-    QTest::mouseClick(w.form().windowHandle(), Qt::RightButton, Qt::NoModifier, w.result()->geometry().center());
+    choose_first_entry_of_next_menu();  // Copy Result
+    QTest::mouseClick(w.window().windowHandle(), Qt::RightButton, Qt::NoModifier, w.result()->geometry().center());
     // Offscreen, the window is not made active again when the menu closes,
     // as a window manager does.
-    w.form().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
+    w.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window()));
 }
 
 // A copy shows "Copied" at the result for a moment, over no other control,
@@ -261,7 +261,7 @@ TEST(CopyResult, EachWayOfCopyingShowsABriefSignAtTheResult) {
         SCOPED_TRACE(way.way);
         Window w;
         Heard heard;
-        QLabel* sign = w.copySign();
+        CopySign* sign = w.copySign();
         ASSERT_NE(sign, nullptr);
         way.copy(w);  // no result yet: nothing to copy, no sign
         EXPECT_FALSE(sign->isVisible());
@@ -274,10 +274,12 @@ TEST(CopyResult, EachWayOfCopyingShowsABriefSignAtTheResult) {
         ASSERT_TRUE(sign->isVisible());
         EXPECT_EQ(sign->text(), "Copied");
         EXPECT_TRUE(w.focusedAndSelected(w.value()));
-        for (QWidget* control : w.form().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget* control : w.window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (control == sign || !control->isVisible() || control->objectName() == "announcer") continue;
             EXPECT_FALSE(control->geometry().intersects(sign->geometry())) << control->objectName().toStdString();
         }
+        // Its time runs out now rather than after a moment of the clock's.
+        sign->setShownFor(std::chrono::milliseconds(0));
         EXPECT_EQ(heard.take(), QStringList{"Result copied: -16.990"});
         EXPECT_TRUE(QTest::qWaitFor([&] { return !sign->isVisible(); }, 5000)) << "the sign stays";
         EXPECT_TRUE(w.focusedAndSelected(w.value()));

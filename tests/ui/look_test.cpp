@@ -23,7 +23,7 @@ TEST(Look, FacesAreTheirOwnOrTheirStandIns) {
                 {w.decimal(), century},
                 {w.category(), times},
                 {w.swap(), times},
-                {w.find<QLabel>("Label2(0)"), times}};
+                {w.find<QLabel>("selectInstruction"), times}};
     for (const auto& row : rows) {
         // fontconfig may add the foundry: "C059 [UKWN]"
         const QString family = QFontInfo(row.control->font()).family().section(QStringLiteral(" ["), 0, 0);
@@ -64,7 +64,7 @@ TEST(Look, BetweenScalesTheNextLargerCopyIsUsed) {
 
 TEST(Look, TheIconHasADrawnCopyAtEverySize) {
     Window w;
-    const QIcon icon = w.form().windowIcon();
+    const QIcon icon = w.window().windowIcon();
     for (const int size : {16, 20, 24, 32, 40, 48, 64, 128}) {
         const QImage drawn = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage made =

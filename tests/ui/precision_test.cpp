@@ -153,7 +153,7 @@ TEST(PlacesBox, AnUnusableValueKeepsTheLabel) {
     EXPECT_EQ(w.result()->text(), "12.346");
     w.type("1");  // back in the value box, whose text is selected
     w.press(Qt::Key_Return);
-    EXPECT_SAME_BITS(w.form().answer(), 1.0);
+    EXPECT_SAME_BITS(w.window().answer(), 1.0);
     EXPECT_EQ(w.result()->text(), "12.346");  // still, while the box names no places
 }
 

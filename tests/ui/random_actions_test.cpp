@@ -1,11 +1,11 @@
 // Thousands of random user actions (keys, picks, clicks, spins, wheel turns,
 // pastes) on one window; after each, the window must be consistent:
 //   - both unit lists hold exactly the units of the current category;
-//   - Old_combo2_index is the category list's current index;
+//   - the category whose units the lists hold is the category list's current index;
 //   - the places box and spin control are shown exactly in decimal notation;
 //   - unless a run-time error was reported since the label last changed,
 //     whenever the notation and places box name a rendering, the label is
-//     empty or shows the current Answer that way;
+//     empty or shows the current answer that way;
 //   - an action reports at most one run-time error, and one that failed is
 //     heard without a result; any other is heard at most once, and a result
 //     heard is the label's text in the unit that the tooltip names.
@@ -156,7 +156,7 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         const auto category = static_cast<Index>(w.category()->currentIndex());
         ASSERT_EQ(w.items(w.source()), labels_of(category));
         ASSERT_EQ(w.items(w.target()), labels_of(category));
-        ASSERT_EQ(w.form().oldCombo2Index(), category);
+        ASSERT_EQ(w.window().listedCategory(), category);
         const bool decimal = w.decimal()->isChecked();
         ASSERT_NE(decimal, w.scientific()->isChecked());
         ASSERT_EQ(w.places()->isVisible(), decimal);
@@ -167,8 +167,8 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         } else if (w.result()->text() != label) {
             error_since_label_changed = false;
         }
-        const auto rendering = render(w.form().answer(), decimal ? Notation::decimal : Notation::scientific,
-                                      w.places()->text().toStdString());
+        const auto rendering = render_answer(w.window().answer(), decimal ? Notation::decimal : Notation::scientific,
+                                             w.places()->text().toStdString());
         if (!error_since_label_changed && rendering) {
             const QString shown = w.result()->text();
             ASSERT_TRUE(shown.isEmpty() || shown == QString::fromStdString(*rendering))

@@ -13,8 +13,8 @@ namespace {
 
 TEST(StartUp, OpensWithOpticsPercentToDecibelAndTheFocusInTheValueBox) {
     Window w;
-    EXPECT_EQ(w.form().windowTitle(), "Metrova  Ver.1.12    HALVERN CO.,LTD");
-    EXPECT_EQ(w.form().size(), QSize(481, 303));
+    EXPECT_EQ(w.window().windowTitle(), "Metrova  Ver.1.12    HALVERN CO.,LTD");
+    EXPECT_EQ(w.window().size(), QSize(481, 303));
     EXPECT_EQ(w.go()->size(), QSize(70, 79));
     EXPECT_EQ(w.items(w.category()).size(), 10);
     EXPECT_EQ(w.category()->currentText(), " Optics");
@@ -28,9 +28,9 @@ TEST(StartUp, OpensWithOpticsPercentToDecibelAndTheFocusInTheValueBox) {
     EXPECT_FALSE(w.scientific()->isChecked());
     EXPECT_EQ(w.places()->text(), "3");
     EXPECT_EQ(w.focus(), w.value());
-    EXPECT_SAME_BITS(w.form().answer(), 0.0);
-    EXPECT_EQ(w.form().oldCombo2Index(), 0);
-    EXPECT_EQ(w.form().initialValue(), "");
+    EXPECT_SAME_BITS(w.window().answer(), 0.0);
+    EXPECT_EQ(w.window().listedCategory(), 0);
+    EXPECT_EQ(w.window().valueOnFocus(), "");
     // A digit goes into the value box without a click.
     w.type("7");
     EXPECT_EQ(w.value()->text(), "7");
@@ -44,7 +44,7 @@ TEST(Conversion, LengthEndToEnd) {
     EXPECT_EQ(w.target()->currentText(), " meter(m)");
     w.type("2.5");
     w.press(Qt::Key_Return);
-    EXPECT_SAME_BITS(w.form().answer(), 0.025);
+    EXPECT_SAME_BITS(w.window().answer(), 0.025);
     EXPECT_EQ(w.result()->text(), "0.025");
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
     EXPECT_TRUE(w.messages().isEmpty());
@@ -57,7 +57,7 @@ TEST(Conversion, TheGoPictureConvertsAndReturnsTheFocus) {
     w.click(w.go());
     EXPECT_EQ(w.result()->text(), "-3.010");
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
-    EXPECT_EQ(w.form().initialValue(), "50");
+    EXPECT_EQ(w.window().valueOnFocus(), "50");
     EXPECT_EQ(w.go()->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(w.go()->cursor().shape(), Qt::PointingHandCursor);
 }
@@ -70,28 +70,28 @@ TEST(Selection, NewCategoryWithAValueConvertsWithTheDefaultPair) {
     EXPECT_EQ(w.items(w.target()), labels_of(category::mass));
     EXPECT_EQ(w.source()->currentText(), " gram (g)");
     EXPECT_EQ(w.target()->currentText(), " kilogram (kg)");
-    EXPECT_SAME_BITS(w.form().answer(), 0.1);
+    EXPECT_SAME_BITS(w.window().answer(), 0.1);
     EXPECT_EQ(w.result()->text(), "0.100");
-    EXPECT_EQ(w.form().oldCombo2Index(), category::mass);
+    EXPECT_EQ(w.window().listedCategory(), category::mass);
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
 
     w.pick(w.category(), " Temperature");
     EXPECT_EQ(w.items(w.source()).size(), 2);
     EXPECT_EQ(w.source()->currentText(), " Centigrade[C]");
     EXPECT_EQ(w.target()->currentText(), " Fahrenheit[F]");
-    EXPECT_SAME_BITS(w.form().answer(), 212.0);
+    EXPECT_SAME_BITS(w.window().answer(), 212.0);
 }
 
 TEST(Selection, NewCategoryWithAnEmptyValueBoxClearsTheLabelOnly) {
     Window w;
     w.type("100");
     w.press(Qt::Key_Return);
-    const double before = w.form().answer();
+    const double before = w.window().answer();
     w.press(Qt::Key_Backspace);  // the whole text was selected
     ASSERT_EQ(w.value()->text(), "");
     w.pick(w.category(), " Volume");
     EXPECT_EQ(w.result()->text(), "");
-    EXPECT_SAME_BITS(w.form().answer(), before);
+    EXPECT_SAME_BITS(w.window().answer(), before);
     EXPECT_EQ(w.focus(), w.value());
 }
 
@@ -129,7 +129,7 @@ TEST(Selection, PickingAUnitConvertsLikeTheGoPicture) {
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
     w.pick(w.target(), " pound (lb)");
     EXPECT_EQ(w.result()->text(), "0.220");
-    EXPECT_SAME_BITS(w.form().answer(), 100 / 453.6);
+    EXPECT_SAME_BITS(w.window().answer(), 100 / 453.6);
 }
 
 TEST(Selection, TheWheelOverAListPicksToo) {
@@ -145,11 +145,11 @@ TEST(Selection, PickingAUnitWithAnEmptyValueBoxKeepsTheAnswer) {
     Window w;
     w.type("4");
     w.press(Qt::Key_Return);
-    const double answer = w.form().answer();
+    const double answer = w.window().answer();
     w.press(Qt::Key_Backspace);
     w.pick(w.source(), " Optical Density (OD)");
     EXPECT_EQ(w.result()->text(), "");
-    EXPECT_SAME_BITS(w.form().answer(), answer);
+    EXPECT_SAME_BITS(w.window().answer(), answer);
 }
 
 TEST(Swap, ExchangesTheUnitsAndConvertsBack) {
@@ -213,12 +213,12 @@ TEST(RunTimeErrors, ANumberTooLargeToReadIsReportedOnce) {
     w.type("5");
     w.press(Qt::Key_Return);
     const QString shown = w.result()->text();
-    const double answer = w.form().answer();
+    const double answer = w.window().answer();
     w.type("1e999");
     w.press(Qt::Key_Return);
     EXPECT_EQ(w.messages(), QStringList{kTooLargeToRead});
     EXPECT_EQ(w.result()->text(), shown);
-    EXPECT_SAME_BITS(w.form().answer(), answer);
+    EXPECT_SAME_BITS(w.window().answer(), answer);
     EXPECT_TRUE(w.focusedAndSelected(w.value()));  // Enter's focus handler still ran
 }
 
@@ -248,8 +248,8 @@ TEST(RunTimeErrors, TheUserSeesTheErrorInAModalBox) {
     look.stop();
     EXPECT_EQ(seen, (QStringList{"Metrova", "Run-time error: Overflow", kTooLargeToRead.section('\n', 1), "critical"}));
     EXPECT_EQ(w.result()->text(), shown);
-    w.form().activateWindow();  // as the window manager does when the box is gone
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
+    w.window().activateWindow();  // as the window manager does when the box is gone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window()));
     EXPECT_EQ(w.focus(), w.value());
     w.type("7");  // the value box takes keys again
     EXPECT_EQ(w.value()->text(), "7");
@@ -270,15 +270,15 @@ TEST(RunTimeErrors, AnOverflowInTheMiddleOfSwapLetsSwapFinish) {
     w.type("1e308");
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.messages().isEmpty());
-    const double answer = w.form().answer();
+    const double answer = w.window().answer();
     w.click(w.swap());  // kilogram to gram overflows, twice
     EXPECT_EQ(w.messages(),
               QStringList{"Run-time error: Overflow\nConverting 1E+308 kilogram (kg) to gram (g) gives a number "
                           "larger in size than 1.7976931348623157E+308, the largest there is."});
     EXPECT_EQ(w.source()->currentText(), " kilogram (kg)");
     EXPECT_EQ(w.target()->currentText(), " gram (g)");
-    EXPECT_SAME_BITS(w.form().answer(), 1e308);  // the identity run in the middle stored v
-    EXPECT_NE(w.form().answer(), answer);
+    EXPECT_SAME_BITS(w.window().answer(), 1e308);  // the identity run in the middle stored v
+    EXPECT_NE(w.window().answer(), answer);
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
 }
 
@@ -291,7 +291,7 @@ TEST(RunTimeErrors, AnOverflowInACategoryChangeLetsTheChangeFinish) {
                           "number larger in size than 1.7976931348623157E+308, the largest there is."});
     EXPECT_EQ(w.items(w.source()), labels_of(category::temperature));
     EXPECT_EQ(w.target()->currentText(), " Fahrenheit[F]");
-    EXPECT_EQ(w.form().oldCombo2Index(), category::temperature);
+    EXPECT_EQ(w.window().listedCategory(), category::temperature);
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
 }
 
@@ -335,12 +335,12 @@ TEST(Ending, QuitEndsTheEventLoopWithStatusZero) {
     w.type("12");
     QTimer::singleShot(0, [&w] { w.click(w.quit()); });
     EXPECT_EQ(run_event_loop(), 0);
-    EXPECT_FALSE(w.form().isVisible());
+    EXPECT_FALSE(w.window().isVisible());
 }
 
 TEST(Ending, ClosingTheWindowEndsTheEventLoop) {
     Window w;
-    QTimer::singleShot(0, [&w] { w.form().close(); });
+    QTimer::singleShot(0, [&w] { w.window().close(); });
     EXPECT_EQ(run_event_loop(), 0);
 }
 

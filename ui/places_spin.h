@@ -20,11 +20,11 @@ class QToolButton;
 
 namespace metrova::ui {
 
-class UpDown : public QWidget {
+class PlacesSpin : public QWidget {
     Q_OBJECT
 
 public:
-    explicit UpDown(QWidget* parent);
+    explicit PlacesSpin(QWidget* parent);
 
     // The box the control writes into and whose Up and Down keys it takes.
     void setBuddy(QLineEdit* buddy);
@@ -47,7 +47,7 @@ private:
     QToolButton* down_;
     QLineEdit* buddy_ = nullptr;
     int value_ = kMinDecimalPlaces;
-    int wheel_remainder_ = 0;
+    int wheelRemainder_ = 0;
 };
 
 }  // namespace metrova::ui

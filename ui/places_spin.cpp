@@ -1,4 +1,4 @@
-#include "up_down.h"
+#include "places_spin.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,8 +12,11 @@
 namespace metrova::ui {
 namespace {
 
-QToolButton* make_arrow(QWidget* parent, Qt::ArrowType arrow, const QString& name) {
+// Each arrow has its own object name, which UI Automation makes its
+// AutomationId.
+QToolButton* make_arrow(QWidget* parent, Qt::ArrowType arrow, const QString& objectName, const QString& name) {
     auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(false);
@@ -23,22 +26,22 @@ QToolButton* make_arrow(QWidget* parent, Qt::ArrowType arrow, const QString& nam
 
 }  // namespace
 
-UpDown::UpDown(QWidget* parent)
+PlacesSpin::PlacesSpin(QWidget* parent)
     : QWidget(parent),
-      up_(make_arrow(this, Qt::UpArrow, QStringLiteral("Increase"))),
-      down_(make_arrow(this, Qt::DownArrow, QStringLiteral("Decrease"))) {
+      up_(make_arrow(this, Qt::UpArrow, QStringLiteral("increase"), QStringLiteral("Increase"))),
+      down_(make_arrow(this, Qt::DownArrow, QStringLiteral("decrease"), QStringLiteral("Decrease"))) {
     setFocusPolicy(Qt::NoFocus);
     connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
 }
 
-void UpDown::setBuddy(QLineEdit* buddy) {
+void PlacesSpin::setBuddy(QLineEdit* buddy) {
     if (buddy_ != nullptr) buddy_->removeEventFilter(this);
     buddy_ = buddy;
     if (buddy_ != nullptr) buddy_->installEventFilter(this);
 }
 
-bool UpDown::step(int direction) {
+bool PlacesSpin::step(int direction) {
     int from = value_;
     if (buddy_ != nullptr) {
         if (const auto places = decimal_places(buddy_->text().toStdString())) from = *places;
@@ -51,23 +54,23 @@ bool UpDown::step(int direction) {
     return true;
 }
 
-void UpDown::resizeEvent(QResizeEvent* /*event*/) {
+void PlacesSpin::resizeEvent(QResizeEvent* /*event*/) {
     const int upper = height() / 2;
     up_->setGeometry(0, 0, width(), upper);
     down_->setGeometry(0, upper, width(), height() - upper);
 }
 
-void UpDown::wheelEvent(QWheelEvent* event) {
+void PlacesSpin::wheelEvent(QWheelEvent* event) {
     // One step per notch (120 units); touchpads send smaller deltas, which
     // add up.
-    wheel_remainder_ += event->angleDelta().y();
-    const int notches = wheel_remainder_ / 120;
-    wheel_remainder_ -= notches * 120;
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
     if (notches != 0) emit stepped(notches);
     event->accept();
 }
 
-bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+bool PlacesSpin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == buddy_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
