@@ -88,8 +88,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Metrova"));
     QApplication::setApplicationVersion(QStringLiteral(METROVA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(METROVA_APP_ID));
-    metrova::ui::install_font_substitutions();
-    metrova::ui::install_accessibility();
+    metrova::ui::installFontSubstitutions();
+    metrova::ui::installAccessibility();
 
     metrova::ui::ConverterWindow window;
     window.start();

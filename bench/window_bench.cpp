@@ -45,7 +45,7 @@ BENCHMARK(EnterToLabel)->Arg(0)->Arg(4)->Arg(9);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const QApplication app(argc, argv);
-    metrova::ui::install_font_substitutions();
+    metrova::ui::installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

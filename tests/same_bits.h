@@ -17,8 +17,8 @@ inline std::string describe(double x) {
     return buf;
 }
 
-inline ::testing::AssertionResult SameBits(const char* actual_expr, const char* expected_expr, double actual,
-                                           double expected) {
+inline ::testing::AssertionResult same_bits(const char* actual_expr, const char* expected_expr, double actual,
+                                            double expected) {
     if (std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected)) {
         return ::testing::AssertionSuccess();
     }
@@ -28,4 +28,4 @@ inline ::testing::AssertionResult SameBits(const char* actual_expr, const char* 
 
 }  // namespace metrova::test
 
-#define EXPECT_SAME_BITS(actual, expected) EXPECT_PRED_FORMAT2(::metrova::test::SameBits, actual, expected)
+#define EXPECT_SAME_BITS(actual, expected) EXPECT_PRED_FORMAT2(::metrova::test::same_bits, actual, expected)

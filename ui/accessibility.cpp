@@ -110,11 +110,11 @@ private:
     [[nodiscard]] TextBox* box() const { return static_cast<TextBox*>(widget()); }
 };
 
-QAccessibleInterface* factory(const QString& class_name, QObject* object) {
-    if (class_name == QLatin1String(Announcer::staticMetaObject.className())) {
+QAccessibleInterface* factory(const QString& className, QObject* object) {
+    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
         if (auto* announcer = qobject_cast<Announcer*>(object)) return new AnnouncerInterface(announcer);
     }
-    if (class_name == QLatin1String(TextBox::staticMetaObject.className())) {
+    if (className == QLatin1String(TextBox::staticMetaObject.className())) {
         if (auto* box = qobject_cast<TextBox*>(object)) return new TextBoxInterface(box);
     }
     return nullptr;
@@ -122,6 +122,6 @@ QAccessibleInterface* factory(const QString& class_name, QObject* object) {
 
 }  // namespace
 
-void install_accessibility() { QAccessible::installFactory(factory); }
+void installAccessibility() { QAccessible::installFactory(factory); }
 
 }  // namespace metrova::ui

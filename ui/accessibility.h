@@ -8,6 +8,6 @@
 namespace metrova::ui {
 
 // Once, before the window is made.
-void install_accessibility();
+void installAccessibility();
 
 }  // namespace metrova::ui

@@ -76,7 +76,7 @@ private:
     RunTimeError unitPicked();
     RunTimeError swapClicked();
     void quitClicked();
-    RunTimeError notationPicked(Notation notation);
+    RunTimeError notationPicked(Notation chosen);
     // The value box's key filter; Enter runs the GO action, Escape restores
     // the text the box had when it got the focus.
     RunTimeError filterValueKey(int& key);

@@ -26,40 +26,40 @@
 namespace metrova::ui {
 namespace {
 
-QString label_text(std::string_view label) {
+QString labelText(std::string_view label) {
     return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
 // Appending never makes an entry current, unlike QComboBox's own rule for
 // the first item.
-void add_item(QComboBox* list, std::string_view label) {
+void addItem(QComboBox* list, std::string_view label) {
     const QSignalBlocker quiet(list);
     const int current = list->currentIndex();
-    list->addItem(label_text(label));
+    list->addItem(labelText(label));
     list->setCurrentIndex(current);
 }
 
-void clear_list(QComboBox* list) {
+void clearList(QComboBox* list) {
     const QSignalBlocker quiet(list);
     list->clear();
 }
 
-Index list_index(const QComboBox* list) { return static_cast<Index>(list->currentIndex()); }
+Index listIndex(const QComboBox* list) { return static_cast<Index>(list->currentIndex()); }
 
-QString from_core(const std::string& text) { return QString::fromStdString(text); }
+QString fromCore(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
 void ConverterWindow::start() {
     for (QComboBox* list : {sourceList_, targetList_}) {
-        for (const std::string_view label : unit_labels(category::optics)) add_item(list, label);
+        for (const std::string_view label : unit_labels(category::optics)) addItem(list, label);
     }
     FirstFailure failure;
     failure += selectByText(sourceList_, sourceList_->itemText(0));
     failure += selectByText(targetList_, targetList_->itemText(1));
-    for (Index c = 0; c < category_count(); ++c) add_item(categoryList_, category_label(c));
+    for (Index c = 0; c < category_count(); ++c) addItem(categoryList_, category_label(c));
     failure += selectByText(categoryList_, categoryList_->itemText(0));
-    listedCategory_ = list_index(categoryList_);
+    listedCategory_ = listIndex(categoryList_);
     showWindow();
     activateWindow();
     focusValueBox();
@@ -67,7 +67,7 @@ void ConverterWindow::start() {
 }
 
 Pick ConverterWindow::pick() const {
-    return {list_index(categoryList_), list_index(sourceList_), list_index(targetList_)};
+    return {listIndex(categoryList_), listIndex(sourceList_), listIndex(targetList_)};
 }
 
 Notation ConverterWindow::notation() const {
@@ -78,7 +78,7 @@ RunTimeError ConverterWindow::go() {
     const std::string value = valueBox_->text().toStdString();
     const std::string places = placesBox_->text().toStdString();
     GoResult result = metrova::go({pick(), value, notation(), places}, answer_);
-    if (result.value_text) valueBox_->setText(from_core(*result.value_text));
+    if (result.value_text) valueBox_->setText(fromCore(*result.value_text));
     answer_ = std::move(result.answer);
     switch (result.end) {
         case GoResult::End::cleared: clearResult(); return {};
@@ -97,9 +97,9 @@ void ConverterWindow::showAnswer() {
 // Every result written is announced, also one with the text the label had.
 void ConverterWindow::showResult(const ShownAnswer& shown) {
     copySign_->hide();
-    resultLabel_->showResult(from_core(shown.text), from_core(shown.story));
+    resultLabel_->showResult(fromCore(shown.text), fromCore(shown.story));
     copyAction_->setEnabled(!shown.text.empty());
-    announcer_->setResult(from_core(shown.heard));
+    announcer_->setResult(fromCore(shown.heard));
 }
 
 void ConverterWindow::clearResult() {
@@ -137,15 +137,15 @@ RunTimeError ConverterWindow::pickNotification(QComboBox* list) {
 
 RunTimeError ConverterWindow::categoryPicked() {
     FirstFailure failure;
-    const Index c = list_index(categoryList_);
+    const Index c = listIndex(categoryList_);
     if (c != listedCategory_) {
-        clear_list(sourceList_);
-        clear_list(targetList_);
+        clearList(sourceList_);
+        clearList(targetList_);
         listedCategory_ = c;
         const auto labels = unit_labels(c);
         if (!labels.empty()) {
             for (QComboBox* list : {sourceList_, targetList_}) {
-                for (const std::string_view label : labels) add_item(list, label);
+                for (const std::string_view label : labels) addItem(list, label);
             }
             failure += selectByIndex(sourceList_, 0);
             failure += selectByIndex(targetList_, 1);
@@ -264,7 +264,7 @@ RunTimeError ConverterWindow::swapClicked() {
 // selection, then the source list from the saved target position; each unit
 // is selected by its text and then by its position.
 RunTimeError ConverterWindow::swapUnits() {
-    const Index t = list_index(targetList_);
+    const Index t = listIndex(targetList_);
     FirstFailure failure;
     failure += selectByText(targetList_, sourceList_->itemText(sourceList_->currentIndex()));
     failure += selectByIndex(targetList_, sourceList_->currentIndex());
@@ -278,22 +278,22 @@ void ConverterWindow::copyResult() {
     if (shown.isEmpty()) return;
     QGuiApplication::clipboard()->setText(shown);
     copySign_->showCopied();
-    announcer_->setSubject(from_core(heard_copy(shown.toStdString())));
+    announcer_->setSubject(fromCore(heard_copy(shown.toStdString())));
 }
 
 // What the screen reader hears of the user's action besides its result.
-void ConverterWindow::announcePick(List list) { announcer_->setSubject(from_core(heard_pick(list, pick()))); }
+void ConverterWindow::announcePick(List list) { announcer_->setSubject(fromCore(heard_pick(list, pick()))); }
 
 // A button that kept the focus is read by the screen reader itself; one
 // that lost it to the value box is not.
 void ConverterWindow::announceNotation(const QRadioButton* button) {
     if (focusWidget() != button) {
         announcer_->setSubject(
-            from_core(heard_notation(button == decimalButton_ ? Notation::decimal : Notation::scientific)));
+            fromCore(heard_notation(button == decimalButton_ ? Notation::decimal : Notation::scientific)));
     }
 }
 
 // Said before the swap: the units as they will be afterwards.
-void ConverterWindow::announceSwap() { announcer_->setSubject(from_core(heard_pair(pick().swapped()))); }
+void ConverterWindow::announceSwap() { announcer_->setSubject(fromCore(heard_pair(pick().swapped()))); }
 
 }  // namespace metrova::ui

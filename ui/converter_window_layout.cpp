@@ -57,7 +57,7 @@ void describe(QWidget* control, const QString& name, const QString& description 
 // there expect, and what the list is for is its description. On Windows Qt
 // gives the entry as the list's value and takes its name from the accessible
 // name, as UI Automation expects: there what the list is for is its name.
-void describe_list(QComboBox* list, List purpose) {
+void describeList(QComboBox* list, List purpose) {
     const std::string_view text = list_purpose(purpose);
     const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 #ifdef Q_OS_WIN
@@ -69,7 +69,7 @@ void describe_list(QComboBox* list, List purpose) {
 
 // Only the selected notation button is a tab stop; the arrow keys move
 // between the two.
-void follow_selection_with_tab_stop(QRadioButton* button) {
+void followSelectionWithTabStop(QRadioButton* button) {
     button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
@@ -81,7 +81,7 @@ constexpr int kErrorReasonWidth = 360;
 // a window that the box blocks; an error they meet before it opens adds no
 // second box. The message's first line, the failure, is the box's text and
 // the reason under it its informative text; a screen reader reads both.
-void show_error_box(QWidget* window, const QString& message) {
+void showErrorBox(QWidget* window, const QString& message) {
     QTimer::singleShot(0, window, [window = QPointer<QWidget>(window), message] {
         if (!window || QApplication::activeModalWidget() != nullptr) return;
         const qsizetype end = message.indexOf(QLatin1Char('\n'));
@@ -99,7 +99,7 @@ void show_error_box(QWidget* window, const QString& message) {
 
 }  // namespace
 
-ConverterWindow::ConverterWindow() : reporter_([this](const QString& message) { show_error_box(this, message); }) {
+ConverterWindow::ConverterWindow() : reporter_([this](const QString& message) { showErrorBox(this, message); }) {
     createControls();
     connectHandlers();
 }
@@ -109,7 +109,7 @@ ConverterWindow::~ConverterWindow() = default;
 void ConverterWindow::createControls() {
     setObjectName(QStringLiteral("converterWindow"));
     setWindowTitle(QStringLiteral("Metrova  Ver.1.12    HALVERN CO.,LTD"));
-    setWindowIcon(icon_from_files(QStringLiteral(":/metrova/icon-%1.png"), kWindowIconSizes));
+    setWindowIcon(iconFromFiles(QStringLiteral(":/metrova/icon-%1.png"), kWindowIconSizes));
     setFixedSize(481, 303);
     setFont(century(12));
 
@@ -145,15 +145,15 @@ void ConverterWindow::createControls() {
     placesSpin_->setBuddy(placesBox_);
     placesSpin_->setValue(3);
     decimalButton_->setChecked(true);
-    for (QRadioButton* option : {decimalButton_, scientificButton_}) follow_selection_with_tab_stop(option);
+    for (QRadioButton* option : {decimalButton_, scientificButton_}) followSelectionWithTabStop(option);
 
     resultLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     resultLabel_->setIndent(4);
     resultLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    describe_list(categoryList_, List::category);
-    describe_list(sourceList_, List::source);
-    describe_list(targetList_, List::target);
+    describeList(categoryList_, List::category);
+    describeList(sourceList_, List::source);
+    describeList(targetList_, List::target);
     describe(valueBox_, QStringLiteral("Value to convert"));
     describe(goButton_, QStringLiteral("Convert"));
     resultLabel_->setAccessibleDescription(QStringLiteral("Result"));  // its name is its text, the result
@@ -211,7 +211,7 @@ void ConverterWindow::connectHandlers() {
             report(notationPicked(chosen));
             announceNotation(option);
         });
-        connect(option, &QRadioButton::toggled, this, [option] { follow_selection_with_tab_stop(option); });
+        connect(option, &QRadioButton::toggled, this, [option] { followSelectionWithTabStop(option); });
     }
     connect(goButton_, &PictureButton::clicked, this, [this] { report(go()); });
     valueBox_->setKeyFilter([this](int& key) { report(filterValueKey(key)); });

@@ -7,7 +7,7 @@
 
 namespace metrova::ui {
 
-void install_font_substitutions() {
+void installFontSubstitutions() {
     const QDir carried(QStringLiteral(":/metrova/fonts"));
     for (const QString& file : carried.entryList(QDir::Files))
         QFontDatabase::addApplicationFont(carried.filePath(file));

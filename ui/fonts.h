@@ -10,6 +10,6 @@
 namespace metrova::ui {
 
 // Once, before the window is made.
-void install_font_substitutions();
+void installFontSubstitutions();
 
 }  // namespace metrova::ui

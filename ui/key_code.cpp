@@ -5,7 +5,7 @@
 namespace metrova::ui {
 namespace {
 
-bool is_editing_or_navigation(int key) {
+bool isEditingOrNavigation(int key) {
     switch (key) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
@@ -40,7 +40,7 @@ bool is_editing_or_navigation(int key) {
 
 }  // namespace
 
-int character_code(const QKeyEvent& event) {
+int characterCode(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
         case Qt::Key_Backspace: return kBackspace;
@@ -49,7 +49,7 @@ int character_code(const QKeyEvent& event) {
         case Qt::Key_Escape: return kEscape;
         default: break;
     }
-    if (is_editing_or_navigation(key)) return kNotACharacter;
+    if (isEditingOrNavigation(key)) return kNotACharacter;
     if (event.modifiers().testFlag(Qt::ControlModifier)) {
         return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : kRefused;
     }

@@ -23,6 +23,6 @@ inline constexpr int kEscape = 27;
 // A key filter refuses a key by setting its code to this.
 inline constexpr int kRefused = 0;
 
-int character_code(const QKeyEvent& event);
+int characterCode(const QKeyEvent& event);
 
 }  // namespace metrova::ui

@@ -8,8 +8,8 @@
 
 namespace metrova::ui {
 
-PictureButton::PictureButton(QString file_pattern, QWidget* parent)
-    : QAbstractButton(parent), file_pattern_(std::move(file_pattern)) {
+PictureButton::PictureButton(QString filePattern, QWidget* parent)
+    : QAbstractButton(parent), filePattern_(std::move(filePattern)) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
 }
@@ -18,15 +18,15 @@ QSize PictureButton::sizeHint() const { return pictureFor(1.0).size(); }
 
 // QPixmap keeps what it read from a file in Qt's pixmap cache: a repaint
 // reads nothing again.
-QPixmap PictureButton::pictureFor(qreal device_pixel_ratio) const {
+QPixmap PictureButton::pictureFor(qreal devicePixelRatio) const {
     int scale = kPictureScales.back();
     for (const int made : kPictureScales) {
-        if (made >= qRound(device_pixel_ratio * 100)) {
+        if (made >= qRound(devicePixelRatio * 100)) {
             scale = made;
             break;
         }
     }
-    QPixmap picture(file_pattern_.arg(scale));
+    QPixmap picture(filePattern_.arg(scale));
     picture.setDevicePixelRatio(scale / 100.0);
     return picture;
 }
@@ -46,9 +46,9 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawPixmap(rect(), picture);
 }
 
-QIcon icon_from_files(const QString& file_pattern, std::span<const int> sizes) {
+QIcon iconFromFiles(const QString& filePattern, std::span<const int> sizes) {
     QIcon icon;
-    for (const int size : sizes) icon.addFile(file_pattern.arg(size), QSize(size, size));
+    for (const int size : sizes) icon.addFile(filePattern.arg(size), QSize(size, size));
     return icon;
 }
 

@@ -21,25 +21,25 @@ class PictureButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    // file_pattern names the files with %1 for the scale: ":/metrova/go-%1.png".
-    PictureButton(QString file_pattern, QWidget* parent);
+    // filePattern names the files with %1 for the scale: ":/metrova/go-%1.png".
+    PictureButton(QString filePattern, QWidget* parent);
 
     // The picture's natural size, that of its copy at 100 %.
     [[nodiscard]] QSize sizeHint() const override;
 
     // The copy drawn for a device pixel ratio: the one made for it, else the
     // next larger one, else the largest.
-    [[nodiscard]] QPixmap pictureFor(qreal device_pixel_ratio) const;
+    [[nodiscard]] QPixmap pictureFor(qreal devicePixelRatio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString file_pattern_;
+    QString filePattern_;
 };
 
-// The icon of the files that file_pattern names with %1 for each size in
+// The icon of the files that filePattern names with %1 for each size in
 // pixels (":/metrova/icon-%1.png"), each read when it is first needed.
-QIcon icon_from_files(const QString& file_pattern, std::span<const int> sizes);
+QIcon iconFromFiles(const QString& filePattern, std::span<const int> sizes);
 
 }  // namespace metrova::ui

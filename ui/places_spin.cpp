@@ -14,7 +14,7 @@ namespace {
 
 // Each arrow has its own object name, which UI Automation makes its
 // AutomationId.
-QToolButton* make_arrow(QWidget* parent, Qt::ArrowType arrow, const QString& objectName, const QString& name) {
+QToolButton* makeArrow(QWidget* parent, Qt::ArrowType arrow, const QString& objectName, const QString& name) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
     button->setArrowType(arrow);
@@ -28,8 +28,8 @@ QToolButton* make_arrow(QWidget* parent, Qt::ArrowType arrow, const QString& obj
 
 PlacesSpin::PlacesSpin(QWidget* parent)
     : QWidget(parent),
-      up_(make_arrow(this, Qt::UpArrow, QStringLiteral("increase"), QStringLiteral("Increase"))),
-      down_(make_arrow(this, Qt::DownArrow, QStringLiteral("decrease"), QStringLiteral("Decrease"))) {
+      up_(makeArrow(this, Qt::UpArrow, QStringLiteral("increase"), QStringLiteral("Increase"))),
+      down_(makeArrow(this, Qt::DownArrow, QStringLiteral("decrease"), QStringLiteral("Decrease"))) {
     setFocusPolicy(Qt::NoFocus);
     connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });

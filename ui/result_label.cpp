@@ -16,7 +16,7 @@ constexpr int kTipMargin = 16;
 // Each line of `text` broken into lines that fit the width of the screen
 // that `widget` is on, after a blank where the line has one, else anywhere:
 // a long digit string is shown whole, over several lines.
-QString wrapped_to_screen(const QString& text, const QWidget* widget) {
+QString wrappedToScreen(const QString& text, const QWidget* widget) {
     const QFontMetrics metrics(QToolTip::font());
     const int room = widget->screen()->availableGeometry().width() - 2 * kTipMargin;
     QStringList lines;
@@ -46,7 +46,7 @@ void ResultLabel::showResult(const QString& text, const QString& story) {
     setFocusPolicy(Qt::NoFocus);
     QString tip = text;
     if (!story.isEmpty()) tip = whole ? story : text + QLatin1Char('\n') + story;
-    setToolTip(wrapped_to_screen(tip, this));
+    setToolTip(wrappedToScreen(tip, this));
 }
 
 void ResultLabel::clearResult() {

@@ -26,7 +26,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    const int code = character_code(*event);
+    const int code = characterCode(*event);
     if (code == kNotACharacter || !keyFilter_) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -1,7 +1,7 @@
 """What a screen-reader user hears: one table per case.
 
 Each case starts a fresh program, whose window opens with the focus in the
-value box (Text1), and Orca. A step is the action, then what Orca must say
+value box, and Orca. A step is the action, then what Orca must say
 before the next action (see hearing.py for said/once/never/rx and how
 phrases are compared). Units are those of the first category, Optics; the
 window opens converting Percent to Decibel with 3 decimal places.

@@ -331,6 +331,12 @@ const Row kRows[] = {
 };
 // clang-format on
 
+std::string bracket(const std::string& left, std::string_view op, const std::string& right) {
+    std::string both = "(";
+    both.append(left).append(op).append(right).append(")");
+    return both;
+}
+
 // Reads a formula, as the tables or the tooltip write it, into one bracketed
 // form: "((v×0.3048)÷0.9144)", "(−((ln(v)÷ln(10))−2))", "10^((v÷10)+2)".
 class Reader {
@@ -340,14 +346,14 @@ public:
     // A formula of v with × and ÷ before + and −, left to right within each.
     std::string formula() {
         std::string a = product();
-        while (const char* op = take_any({"+", "−"})) a = "(" + a + op + product() + ")";
+        while (const char* op = take_any({"+", "−"})) a = bracket(a, op, product());
         return a;
     }
 
     // A chain: v, then each operation in turn.
     std::string chain() {
         std::string a = "v";
-        while (const char* op = take_any({"×", "÷", "+", "−"})) a = "(" + a + op + unary() + ")";
+        while (const char* op = take_any({"×", "÷", "+", "−"})) a = bracket(a, op, unary());
         return a;
     }
 
@@ -359,7 +365,7 @@ public:
 private:
     std::string product() {
         std::string a = unary();
-        while (const char* op = take_any({"×", "÷"})) a = "(" + a + op + unary() + ")";
+        while (const char* op = take_any({"×", "÷"})) a = bracket(a, op, unary());
         return a;
     }
 

@@ -171,7 +171,7 @@ TEST(NumberToText, ReadsBackOverRandomDoubles) {
         ASSERT_EQ(parsed.consumed, text.size()) << text;
         ASSERT_EQ(at_15_digits(parsed.value), at_15_digits(x)) << text;
         if (shortest_digits(x) <= 15) {
-            ASSERT_PRED_FORMAT2(test::SameBits, parsed.value, x) << text;
+            ASSERT_PRED_FORMAT2(test::same_bits, parsed.value, x) << text;
             ++exact;
         }
     }

@@ -139,7 +139,7 @@ TEST(NumberParser, ShortestTextsOfRandomDoublesReadBackExactly) {
         std::snprintf(buf, sizeof buf, "%.17g", x);
         const ParsedNumber parsed = parse_number(buf);
         ASSERT_FALSE(parsed.overflow) << buf;
-        ASSERT_PRED_FORMAT2(test::SameBits, parsed.value, x) << buf;
+        ASSERT_PRED_FORMAT2(test::same_bits, parsed.value, x) << buf;
     }
 }
 

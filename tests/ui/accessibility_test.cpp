@@ -41,18 +41,18 @@ const Expected kControls[] = {
     {"quitButton", QAccessible::PushButton, "Quit", ""},
 };
 
-QString own_text(QWidget* control) {
+QString ownText(QWidget* control) {
     if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentText();
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     return {};
 }
 
-QAccessibleInterface* child_for(QAccessibleInterface* parent, QObject* object) {
+QAccessibleInterface* childFor(QAccessibleInterface* parent, QObject* object) {
     for (int i = 0; i < parent->childCount(); ++i) {
         QAccessibleInterface* child = parent->child(i);
         if (child == nullptr) continue;
         if (child->object() == object) return child;
-        if (QAccessibleInterface* deeper = child_for(child, object)) return deeper;
+        if (QAccessibleInterface* deeper = childFor(child, object)) return deeper;
     }
     return nullptr;
 }
@@ -67,10 +67,10 @@ TEST(Accessibility, EveryControlHasItsNameDescriptionAndRole) {
     for (const Expected& e : kControls) {
         auto* control = w.find<QWidget>(e.object);
         ASSERT_NE(control, nullptr);
-        QAccessibleInterface* iface = child_for(window, control);
+        QAccessibleInterface* iface = childFor(window, control);
         ASSERT_NE(iface, nullptr) << e.object << " is not reachable from the window";
         EXPECT_EQ(iface->role(), e.role) << e.object;
-        const QString name = e.name != nullptr ? QString::fromLatin1(e.name) : own_text(control);
+        const QString name = e.name != nullptr ? QString::fromLatin1(e.name) : ownText(control);
         EXPECT_EQ(iface->text(QAccessible::Name), name) << e.object;
         EXPECT_EQ(iface->text(QAccessible::Description), e.description) << e.object;
         EXPECT_NE(iface->text(QAccessible::Name), iface->text(QAccessible::Description)) << e.object;
@@ -80,13 +80,13 @@ TEST(Accessibility, EveryControlHasItsNameDescriptionAndRole) {
     }
     EXPECT_EQ(w.result()->text(), "-16.990");  // the result is what is read
 
-    QAccessibleInterface* spin = child_for(window, w.spin());
+    QAccessibleInterface* spin = childFor(window, w.spin());
     ASSERT_NE(spin, nullptr);
     EXPECT_EQ(spin->text(QAccessible::Name), "Decimal places stepper");
     EXPECT_EQ(spin->text(QAccessible::Description), "");
     QStringList arrows;
     for (QToolButton* arrow : w.spin()->findChildren<QToolButton*>()) {
-        QAccessibleInterface* iface = child_for(spin, arrow);
+        QAccessibleInterface* iface = childFor(spin, arrow);
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->role(), QAccessible::PushButton);
         arrows << iface->text(QAccessible::Name);

@@ -93,7 +93,7 @@ QStringList Window::items(QComboBox* list) const {
     return entries;
 }
 
-int run_event_loop(std::chrono::milliseconds limit) {
+int runEventLoop(std::chrono::milliseconds limit) {
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [limit] {
@@ -121,7 +121,7 @@ bool Heard::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-QStringList labels_of(Index category) {
+QStringList labelsOf(Index category) {
     QStringList labels;
     for (const std::string_view label : unit_labels(category)) {
         labels << QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));

@@ -23,7 +23,9 @@
 #include "text_box.h"
 
 // Readable failure messages for Qt's strings.
+// NOLINTNEXTLINE(readability-identifier-naming): the name GoogleTest looks for
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+// NOLINTNEXTLINE(readability-identifier-naming): the name GoogleTest looks for
 inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
 }
@@ -104,12 +106,12 @@ private:
 };
 
 // "3" -> " Length" etc.: the labels of a category, as a list's entries.
-QStringList labels_of(Index category);
+QStringList labelsOf(Index category);
 
 // Runs the event loop as the program does and returns its exit status; a
 // loop still running after `limit` is ended with kHungLoop (and a failure),
 // so that a broken Quit fails the test instead of hanging it.
 inline constexpr int kHungLoop = 99;
-int run_event_loop(std::chrono::milliseconds limit = std::chrono::seconds(10));
+int runEventLoop(std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 }  // namespace metrova::ui::test

@@ -45,7 +45,7 @@ TEST(KeyCode, DecidedByTheKeyNotByTheText) {
     };
     for (const auto& c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromUtf16(c.text));
-        EXPECT_EQ(character_code(event), c.code) << "key " << std::hex << c.key;
+        EXPECT_EQ(characterCode(event), c.code) << "key " << std::hex << c.key;
     }
 }
 

@@ -19,7 +19,7 @@ namespace metrova::ui::test {
 namespace {
 
 // A screen reader's grabFocus reaches Qt as this action.
-void focus_as_screen_reader(QWidget* control) {
+void focusAsScreenReader(QWidget* control) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
     ASSERT_NE(iface, nullptr);
     ASSERT_NE(iface->actionInterface(), nullptr);
@@ -31,7 +31,7 @@ TEST(AssistiveFocus, AScreenReaderMovingTheFocusRunsTheFocusHandlers) {
     w.type("12");
     w.press(Qt::Key_Tab);
     ASSERT_EQ(w.focus(), w.source());
-    focus_as_screen_reader(w.value());
+    focusAsScreenReader(w.value());
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
     w.type("34");
     w.press(Qt::Key_Escape);  // back to what the box held when the focus arrived
@@ -129,7 +129,7 @@ TEST(ButtonKeys, EnterOnQuitEndsTheProgram) {
     for (int i = 0; i < 4; ++i) w.press(Qt::Key_Tab);
     ASSERT_EQ(w.focus(), w.quit());
     QTimer::singleShot(0, [&w] { w.press(Qt::Key_Return); });
-    EXPECT_EQ(run_event_loop(), 0);
+    EXPECT_EQ(runEventLoop(), 0);
     EXPECT_FALSE(w.window().isVisible());
 }
 
@@ -192,9 +192,9 @@ TEST(CopyResult, F9AndTheResultsMenuPutTheWholeResultOnTheClipboardAndAreHeard) 
     w.press(Qt::Key_F9);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_EQ(heard.take(), QStringList{});
-    QAction* const menu_copy = w.result()->actions().value(0);  // the result's own menu: Copy Result
-    ASSERT_NE(menu_copy, nullptr);
-    EXPECT_FALSE(menu_copy->isEnabled());
+    QAction* const menuCopy = w.result()->actions().value(0);  // the result's own menu: Copy Result
+    ASSERT_NE(menuCopy, nullptr);
+    EXPECT_FALSE(menuCopy->isEnabled());
     w.pick(w.category(), " Mass");
     w.type("1e303");
     w.press(Qt::Key_Return);
@@ -207,8 +207,8 @@ TEST(CopyResult, F9AndTheResultsMenuPutTheWholeResultOnTheClipboardAndAreHeard) 
     EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
     EXPECT_EQ(heard.take(), QStringList{"Result copied: " + whole});
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    ASSERT_TRUE(menu_copy->isEnabled());
-    menu_copy->trigger();
+    ASSERT_TRUE(menuCopy->isEnabled());
+    menuCopy->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
     EXPECT_EQ(heard.take(), QStringList{"Result copied: " + whole});
     const QString shown = static_cast<ResultLabel*>(w.result())->shownText();
@@ -219,7 +219,7 @@ TEST(CopyResult, F9AndTheResultsMenuPutTheWholeResultOnTheClipboardAndAreHeard) 
 // The three ways to copy, as a user takes them. A menu is driven by keys
 // once it is open (the result's own menu runs its own event loop): its first
 // entry is chosen when it is enabled, and otherwise the menu is closed.
-void choose_first_entry_of_next_menu() {
+void chooseFirstEntryOfNextMenu() {
     QTimer::singleShot(0, [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr) return;
@@ -232,14 +232,14 @@ void choose_first_entry_of_next_menu() {
     });
 }
 
-void copy_by_f9(Window& w) { w.press(Qt::Key_F9); }
-void copy_from_value_box_menu(Window& w) {
-    choose_first_entry_of_next_menu();  // Copy Result
+void copyByF9(Window& w) { w.press(Qt::Key_F9); }
+void copyFromValueBoxMenu(Window& w) {
+    chooseFirstEntryOfNextMenu();  // Copy Result
     QTest::keyClick(w.window().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     QTest::qWait(0);
 }
-void copy_from_result_menu(Window& w) {
-    choose_first_entry_of_next_menu();  // Copy Result
+void copyFromResultMenu(Window& w) {
+    chooseFirstEntryOfNextMenu();  // Copy Result
     QTest::mouseClick(w.window().windowHandle(), Qt::RightButton, Qt::NoModifier, w.result()->geometry().center());
     // Offscreen, the window is not made active again when the menu closes,
     // as a window manager does.
@@ -254,9 +254,8 @@ TEST(CopyResult, EachWayOfCopyingShowsABriefSignAtTheResult) {
     const struct {
         const char* way;
         void (*copy)(Window&);
-    } ways[] = {{"F9", copy_by_f9},
-                {"the value box's menu", copy_from_value_box_menu},
-                {"the result's menu", copy_from_result_menu}};
+    } ways[] = {
+        {"F9", copyByF9}, {"the value box's menu", copyFromValueBoxMenu}, {"the result's menu", copyFromResultMenu}};
     for (const auto& way : ways) {
         SCOPED_TRACE(way.way);
         Window w;

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     const QApplication app(argc, argv);
-    metrova::ui::install_font_substitutions();
-    metrova::ui::install_accessibility();
+    metrova::ui::installFontSubstitutions();
+    metrova::ui::installAccessibility();
     return RUN_ALL_TESTS();
 }

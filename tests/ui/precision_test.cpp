@@ -8,7 +8,7 @@ namespace metrova::ui::test {
 namespace {
 
 // 12.3456 m in meters, converted and shown with three places.
-void convert_12_3456(Window& w) {
+void convert123456(Window& w) {
     w.pick(w.category(), " Length");
     w.pick(w.source(), " meter(m)");
     w.type("12.3456");
@@ -44,7 +44,7 @@ TEST(Notation, OnlyTheSelectedButtonIsATabStop) {
 
 TEST(Spin, ArrowsStepThePlacesAndRenderTheAnswer) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.spinDown();
     EXPECT_EQ(w.places()->text(), "2");
     EXPECT_EQ(w.result()->text(), "12.35");
@@ -57,7 +57,7 @@ TEST(Spin, ArrowsStepThePlacesAndRenderTheAnswer) {
 
 TEST(Spin, StopsAtTenAndStillRenders) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.click(w.places());
     w.type("1");  // accepted, and the focus goes back to the value box
     w.click(w.places());
@@ -71,7 +71,7 @@ TEST(Spin, StopsAtTenAndStillRenders) {
 
 TEST(Spin, WithAnEmptyValueBoxTheArrowRendersTheStoredAnswer) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.press(Qt::Key_Backspace);
     w.spinUp();  // the change clears the label, the arrow's own event renders the answer
     EXPECT_EQ(w.places()->text(), "4");
@@ -80,7 +80,7 @@ TEST(Spin, WithAnEmptyValueBoxTheArrowRendersTheStoredAnswer) {
 
 TEST(Spin, TheWheelAndTheArrowKeysStepLikeClicks) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.wheel(w.spin(), -2);
     EXPECT_EQ(w.places()->text(), "1");
     EXPECT_EQ(w.result()->text(), "12.3");
@@ -93,7 +93,7 @@ TEST(Spin, TheWheelAndTheArrowKeysStepLikeClicks) {
 
 TEST(Spin, StepsFromItsOwnValueWhenTheBoxNamesNoPlaces) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.click(w.places());
     w.paste(QStringLiteral("1e999"));  // unreadable: an unusable value, not an error
     EXPECT_TRUE(w.messages().isEmpty());
@@ -108,7 +108,7 @@ TEST(PlacesBox, KeepsToDigitsThatNameAtMostTenPlaces) {
     const struct {
         const char* typed;
         const char* kept;
-        const char* after_backspace;
+        const char* afterBackspace;
     } cases[] = {
         {"a.-e+ ", "", ""},                        // every non-digit is refused
         {"15", "1", ""},                           // 15 would name too many places
@@ -122,13 +122,13 @@ TEST(PlacesBox, KeepsToDigitsThatNameAtMostTenPlaces) {
         w.type(QString::fromLatin1(c.typed));
         EXPECT_EQ(w.places()->text(), c.kept) << c.typed;
         w.press(Qt::Key_Backspace);
-        EXPECT_EQ(w.places()->text(), c.after_backspace) << c.typed;
+        EXPECT_EQ(w.places()->text(), c.afterBackspace) << c.typed;
     }
 }
 
 TEST(PlacesBox, ADigitRendersAtOnceAndReturnsTheFocus) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.click(w.places());
     EXPECT_TRUE(w.focusedAndSelected(w.places()));
     w.type("1");
@@ -138,7 +138,7 @@ TEST(PlacesBox, ADigitRendersAtOnceAndReturnsTheFocus) {
 
 TEST(PlacesBox, AnEmptyBoxShowsWholeNumbers) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.click(w.places());
     w.press(Qt::Key_Backspace);
     EXPECT_EQ(w.places()->text(), "");
@@ -147,7 +147,7 @@ TEST(PlacesBox, AnEmptyBoxShowsWholeNumbers) {
 
 TEST(PlacesBox, AnUnusableValueKeepsTheLabel) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.click(w.places());
     w.paste(QStringLiteral("2.5"));
     EXPECT_EQ(w.result()->text(), "12.346");
@@ -159,7 +159,7 @@ TEST(PlacesBox, AnUnusableValueKeepsTheLabel) {
 
 TEST(PlacesBox, ScientificIgnoresTheBox) {
     Window w;
-    convert_12_3456(w);
+    convert123456(w);
     w.click(w.places());
     w.paste(QStringLiteral("11"));
     w.click(w.scientific());

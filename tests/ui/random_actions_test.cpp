@@ -111,14 +111,14 @@ private:
 
 // The result part of an announcement, after what the action chose: it starts
 // with the number shown.
-QString result_part(const QString& said) {
+QString resultPart(const QString& said) {
     static const QRegularExpression result(QStringLiteral("(?:^|\\. )(-?[0-9].*)$"));
     return result.match(said).captured(1);
 }
 
 // The label's text in the unit that its tooltip names: the unit follows the
 // number on the line before "from"; a label with no story has no unit.
-QString expected_result(const QLabel* label) {
+QString expectedResult(const QLabel* label) {
     const QStringList lines = label->toolTip().split(QLatin1Char('\n'));
     const qsizetype from = lines.indexOf(QRegularExpression(QStringLiteral("from .*")));
     if (from < 1) return label->text();
@@ -129,9 +129,9 @@ TEST(RandomActions, TheWindowStaysConsistent) {
     Window w;
     Heard heard;
     RandomUser user(w);
-    bool error_since_label_changed = false;
-    int checked_renderings = 0;
-    int heard_results = 0;
+    bool errorSinceLabelChanged = false;
+    int checkedRenderings = 0;
+    int heardResults = 0;
     QSet<QString> kinds;
     for (int i = 0; i < kActions; ++i) {
         const qsizetype messages = w.messages().size();
@@ -144,18 +144,18 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         ASSERT_LE(errors, 1) << w.messages().join(QLatin1Char('\n')).toStdString();
         ASSERT_LE(said.size(), 1);
         for (const QString& announcement : said) {
-            const QString result = result_part(announcement);
+            const QString result = resultPart(announcement);
             if (errors > 0) {
                 ASSERT_TRUE(result.isEmpty()) << "a failed action announced " << announcement.toStdString();
             } else if (!result.isEmpty()) {
-                ASSERT_EQ(result, expected_result(w.result()));
-                ++heard_results;
+                ASSERT_EQ(result, expectedResult(w.result()));
+                ++heardResults;
             }
         }
 
         const auto category = static_cast<Index>(w.category()->currentIndex());
-        ASSERT_EQ(w.items(w.source()), labels_of(category));
-        ASSERT_EQ(w.items(w.target()), labels_of(category));
+        ASSERT_EQ(w.items(w.source()), labelsOf(category));
+        ASSERT_EQ(w.items(w.target()), labelsOf(category));
         ASSERT_EQ(w.window().listedCategory(), category);
         const bool decimal = w.decimal()->isChecked();
         ASSERT_NE(decimal, w.scientific()->isChecked());
@@ -163,17 +163,17 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         ASSERT_EQ(w.spin()->isVisible(), decimal);
 
         if (w.messages().size() > messages) {
-            error_since_label_changed = true;
+            errorSinceLabelChanged = true;
         } else if (w.result()->text() != label) {
-            error_since_label_changed = false;
+            errorSinceLabelChanged = false;
         }
         const auto rendering = render_answer(w.window().answer(), decimal ? Notation::decimal : Notation::scientific,
                                              w.places()->text().toStdString());
-        if (!error_since_label_changed && rendering) {
+        if (!errorSinceLabelChanged && rendering) {
             const QString shown = w.result()->text();
             ASSERT_TRUE(shown.isEmpty() || shown == QString::fromStdString(*rendering))
                 << "label \"" << shown.toStdString() << "\", rendering \"" << *rendering << '"';
-            checked_renderings += shown.isEmpty() ? 0 : 1;
+            checkedRenderings += shown.isEmpty() ? 0 : 1;
         }
     }
     // The run really went through the window: every kind of action, run-time
@@ -182,8 +182,8 @@ TEST(RandomActions, TheWindowStaysConsistent) {
         EXPECT_TRUE(kinds.contains(QString::fromLatin1(kind))) << kind;
     }
     EXPECT_GT(w.messages().size(), 5);
-    EXPECT_GT(checked_renderings, kActions / 4);
-    EXPECT_GT(heard_results, kActions / 10);
+    EXPECT_GT(checkedRenderings, kActions / 4);
+    EXPECT_GT(heardResults, kActions / 10);
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ TEST(StartUp, OpensWithOpticsPercentToDecibelAndTheFocusInTheValueBox) {
     EXPECT_EQ(w.go()->size(), QSize(70, 79));
     EXPECT_EQ(w.items(w.category()).size(), 10);
     EXPECT_EQ(w.category()->currentText(), " Optics");
-    EXPECT_EQ(w.items(w.source()), labels_of(category::optics));
-    EXPECT_EQ(w.items(w.target()), labels_of(category::optics));
+    EXPECT_EQ(w.items(w.source()), labelsOf(category::optics));
+    EXPECT_EQ(w.items(w.target()), labelsOf(category::optics));
     EXPECT_EQ(w.source()->currentText(), " Percent (%)");
     EXPECT_EQ(w.target()->currentText(), " Decibel (dB)");
     EXPECT_EQ(w.value()->text(), "");
@@ -39,7 +39,7 @@ TEST(StartUp, OpensWithOpticsPercentToDecibelAndTheFocusInTheValueBox) {
 TEST(Conversion, LengthEndToEnd) {
     Window w;
     w.pick(w.category(), " Length");
-    EXPECT_EQ(w.items(w.source()), labels_of(category::length));
+    EXPECT_EQ(w.items(w.source()), labelsOf(category::length));
     EXPECT_EQ(w.source()->currentText(), " centimeter(cm)");
     EXPECT_EQ(w.target()->currentText(), " meter(m)");
     w.type("2.5");
@@ -66,8 +66,8 @@ TEST(Selection, NewCategoryWithAValueConvertsWithTheDefaultPair) {
     Window w;
     w.type("100");
     w.pick(w.category(), " Mass");
-    EXPECT_EQ(w.items(w.source()), labels_of(category::mass));
-    EXPECT_EQ(w.items(w.target()), labels_of(category::mass));
+    EXPECT_EQ(w.items(w.source()), labelsOf(category::mass));
+    EXPECT_EQ(w.items(w.target()), labelsOf(category::mass));
     EXPECT_EQ(w.source()->currentText(), " gram (g)");
     EXPECT_EQ(w.target()->currentText(), " kilogram (kg)");
     EXPECT_SAME_BITS(w.window().answer(), 0.1);
@@ -169,23 +169,23 @@ TEST(Swap, ExchangesTheUnitsAndConvertsBack) {
 }
 
 TEST(Swap, GivesTheSameLabelAsChoosingTheExchangedPairByHand) {
-    Window by_swap;
-    by_swap.pick(by_swap.category(), " Temperature");
-    by_swap.type("100");
-    by_swap.click(by_swap.swap());
-    EXPECT_EQ(by_swap.source()->currentText(), " Fahrenheit[F]");
-    EXPECT_EQ(by_swap.target()->currentText(), " Centigrade[C]");
-    EXPECT_EQ(by_swap.result()->text(), "37.778");
-    EXPECT_EQ(by_swap.value()->text(), "100");
-    EXPECT_TRUE(by_swap.focusedAndSelected(by_swap.value()));
+    Window bySwap;
+    bySwap.pick(bySwap.category(), " Temperature");
+    bySwap.type("100");
+    bySwap.click(bySwap.swap());
+    EXPECT_EQ(bySwap.source()->currentText(), " Fahrenheit[F]");
+    EXPECT_EQ(bySwap.target()->currentText(), " Centigrade[C]");
+    EXPECT_EQ(bySwap.result()->text(), "37.778");
+    EXPECT_EQ(bySwap.value()->text(), "100");
+    EXPECT_TRUE(bySwap.focusedAndSelected(bySwap.value()));
 
-    Window by_hand;
-    by_hand.pick(by_hand.category(), " Temperature");
-    by_hand.pick(by_hand.source(), " Fahrenheit[F]");
-    by_hand.pick(by_hand.target(), " Centigrade[C]");
-    by_hand.type("100");
-    by_hand.click(by_hand.go());
-    EXPECT_EQ(by_hand.result()->text(), by_swap.result()->text());
+    Window byHand;
+    byHand.pick(byHand.category(), " Temperature");
+    byHand.pick(byHand.source(), " Fahrenheit[F]");
+    byHand.pick(byHand.target(), " Centigrade[C]");
+    byHand.type("100");
+    byHand.click(byHand.go());
+    EXPECT_EQ(byHand.result()->text(), bySwap.result()->text());
 }
 
 TEST(Swap, EqualUnitsChangeNothingVisible) {
@@ -289,7 +289,7 @@ TEST(RunTimeErrors, AnOverflowInACategoryChangeLetsTheChangeFinish) {
     EXPECT_EQ(w.messages(),
               QStringList{"Run-time error: Overflow\nConverting 1E+308 Centigrade[C] to Fahrenheit[F] gives a "
                           "number larger in size than 1.7976931348623157E+308, the largest there is."});
-    EXPECT_EQ(w.items(w.source()), labels_of(category::temperature));
+    EXPECT_EQ(w.items(w.source()), labelsOf(category::temperature));
     EXPECT_EQ(w.target()->currentText(), " Fahrenheit[F]");
     EXPECT_EQ(w.window().listedCategory(), category::temperature);
     EXPECT_TRUE(w.focusedAndSelected(w.value()));
@@ -334,14 +334,14 @@ TEST(Ending, QuitEndsTheEventLoopWithStatusZero) {
     Window w;
     w.type("12");
     QTimer::singleShot(0, [&w] { w.click(w.quit()); });
-    EXPECT_EQ(run_event_loop(), 0);
+    EXPECT_EQ(runEventLoop(), 0);
     EXPECT_FALSE(w.window().isVisible());
 }
 
 TEST(Ending, ClosingTheWindowEndsTheEventLoop) {
     Window w;
     QTimer::singleShot(0, [&w] { w.window().close(); });
-    EXPECT_EQ(run_event_loop(), 0);
+    EXPECT_EQ(runEventLoop(), 0);
 }
 
 }  // namespace

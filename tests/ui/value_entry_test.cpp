@@ -180,16 +180,16 @@ namespace {
 // The two ways the keyboard opens the value box's menu: the Menu key, which
 // the window system turns into a context-menu event, and Shift+F10, pressed
 // through the window as a key on the keyboard arrives.
-void open_by_menu_key(TextBox* box) {
+void openByMenuKey(TextBox* box) {
     const QPoint at = box->rect().center();
     QContextMenuEvent open(QContextMenuEvent::Keyboard, at, box->mapToGlobal(at));
     QApplication::sendEvent(box, &open);
 }
-void open_by_shift_f10(TextBox* box) { QTest::keyClick(box->window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier); }
+void openByShiftF10(TextBox* box) { QTest::keyClick(box->window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier); }
 
 // The entries of the value box's menu as `open` opens it, and whether Copy
 // Result is enabled; the menu is closed again.
-std::pair<QStringList, bool> value_box_menu(Window& w, void (*open)(TextBox*)) {
+std::pair<QStringList, bool> valueBoxMenu(Window& w, void (*open)(TextBox*)) {
     open(w.value());
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr) return {{QStringLiteral("(no menu)")}, false};
@@ -198,21 +198,21 @@ std::pair<QStringList, bool> value_box_menu(Window& w, void (*open)(TextBox*)) {
         if (!entry->isSeparator())
             entries << entry->text() + (entry->shortcut().isEmpty() ? "" : " " + entry->shortcut().toString());
     }
-    const bool copy_enabled = !menu->actions().isEmpty() && menu->actions().first()->isEnabled();
+    const bool copyEnabled = !menu->actions().isEmpty() && menu->actions().first()->isEnabled();
     menu->close();
-    return {entries, copy_enabled};
+    return {entries, copyEnabled};
 }
 
 TEST(ValueBoxMenu, CopyResultFirstWithItsKeyAndNoRefusedShortcut) {
-    for (const auto open : {open_by_menu_key, open_by_shift_f10}) {
-        SCOPED_TRACE(open == open_by_menu_key ? "Menu" : "Shift+F10");
+    for (const auto open : {openByMenuKey, openByShiftF10}) {
+        SCOPED_TRACE(open == openByMenuKey ? "Menu" : "Shift+F10");
         Window w;
-        auto [entries, enabled] = value_box_menu(w, open);
+        auto [entries, enabled] = valueBoxMenu(w, open);
         EXPECT_EQ(entries.first(), "Copy Result F9");  // the same entries with a result, then enabled
         EXPECT_FALSE(enabled);
         w.type("2");
         w.press(Qt::Key_Return);
-        std::tie(entries, enabled) = value_box_menu(w, open);
+        std::tie(entries, enabled) = valueBoxMenu(w, open);
         EXPECT_TRUE(enabled);
         for (const QString& entry : entries)
             EXPECT_FALSE(entry.contains(QStringLiteral("Ctrl"))) << entry.toStdString();
