@@ -1,14 +1,18 @@
-// Natural numbers of up to 1152 bits, the arithmetic of the exact and the
-// accurate paths of the power of ten and the logarithm (elementary.cpp).
+// Natural numbers of up to 832 bits, the arithmetic of the exact and the
+// accurate paths of the power of ten and the logarithm
+// (elementary_accurate.cpp).
 //
 // Limbs are 32 bits wide, so that every product of two limbs fits the 64-bit
 // integer of any platform, 32-bit ones included; integer arithmetic raises no
 // floating-point flag. Everything is constexpr, so the constants ln 2 and
-// ln 10 are worked out by the compiler. The callers keep their numbers within
-// the capacity (the widest is the 2^b that the power of ten of a whole k down
-// to -323 divides by 5^-k, some 820 bits; products at 256 fractional bits
-// stay below 530 bits, and product_shifted forms them in a scratch twice the
-// capacity); nothing here checks it.
+// ln 10 are worked out by the compiler. The capacity is the widest number
+// that the callers form: the 2^b, b = 816, that the power of ten of a whole
+// k down to -323 divides by 5^-k (elementary_accurate.cpp checks b against
+// kBits when it is compiled); products at 256 fractional bits stay below 530
+// bits, and product_shifted forms them in a scratch twice the capacity. An
+// operation whose result would not fit (+=, *=, <<=, product_shifted)
+// traps instead of dropping bits: at run time the program stops there, and
+// in a constant expression the compiler refuses it.
 #pragma once
 
 #include <array>
@@ -19,7 +23,7 @@ namespace metrova {
 
 class Natural {
 public:
-    static constexpr int kLimbs = 36;
+    static constexpr int kLimbs = 26;
     static constexpr int kBits = kLimbs * 32;
 
     constexpr Natural() = default;
@@ -78,7 +82,11 @@ public:
             limbs_[i] = static_cast<std::uint32_t>(carry);
             carry >>= 32;
         }
-        if (n < kLimbs) limbs_[n] = static_cast<std::uint32_t>(carry);
+        if (n < kLimbs) {
+            limbs_[n] = static_cast<std::uint32_t>(carry);
+        } else {
+            fits(carry == 0);
+        }
         trim(n + 1);
         return *this;
     }
@@ -96,6 +104,7 @@ public:
     }
 
     constexpr Natural& operator<<=(int n) noexcept {
+        fits(size_ == 0 || bit_length() + n <= kBits);
         const int whole = n / 32;
         const int part = n % 32;
         const int top = size_ + whole + 1 < kLimbs ? size_ + whole + 1 : kLimbs;
@@ -129,7 +138,11 @@ public:
             limbs_[i] = static_cast<std::uint32_t>(carry);
             carry >>= 32;
         }
-        if (size_ < kLimbs) limbs_[size_] = static_cast<std::uint32_t>(carry);
+        if (size_ < kLimbs) {
+            limbs_[size_] = static_cast<std::uint32_t>(carry);
+        } else {
+            fits(carry == 0);
+        }
         trim(size_ + 1);
         return *this;
     }
@@ -146,24 +159,8 @@ public:
         return static_cast<std::uint32_t>(rest);
     }
 
-    friend constexpr Natural operator*(const Natural& a, const Natural& b) noexcept {
-        Natural p;
-        for (int i = 0; i < a.size_; ++i) {
-            std::uint64_t carry = 0;
-            for (int j = 0; j < b.size_ && i + j < kLimbs; ++j) {
-                carry += std::uint64_t{a.limbs_[i]} * b.limbs_[j] + p.limbs_[i + j];
-                p.limbs_[i + j] = static_cast<std::uint32_t>(carry);
-                carry >>= 32;
-            }
-            if (i + b.size_ < kLimbs) p.limbs_[i + b.size_] = static_cast<std::uint32_t>(carry);
-        }
-        p.trim(a.size_ + b.size_);
-        return p;
-    }
-
     // (a x b) / 2^shift, rounded down: the product's limbs below the shift
-    // are worked out only for their carries, and no product wider than the
-    // capacity is formed.
+    // are worked out only for their carries, in a scratch twice the capacity.
     static constexpr Natural product_shifted(const Natural& a, const Natural& b, int shift) noexcept {
         std::array<std::uint32_t, static_cast<std::size_t>(2 * kLimbs)> p{};
         const int size = a.size_ + b.size_;
@@ -178,6 +175,13 @@ public:
         }
         const int whole = shift / 32;
         const int part = shift % 32;
+        int top = size;  // the bits of the product, then of the result
+        while (top > 0 && p[top - 1] == 0) --top;
+        int length = 32 * top;
+        if (top > 0) {
+            for (std::uint32_t high = p[top - 1]; (high & 0x80000000U) == 0; high <<= 1) --length;
+        }
+        fits(length - shift <= kBits);
         Natural r;
         for (int i = 0; i + whole < size && i < kLimbs; ++i) {
             const std::uint32_t lo = p[i + whole];
@@ -208,11 +212,10 @@ public:
         v <<= shift;
         // The rest, one limb wider than a so that its top limb may be 0.
         std::array<std::uint32_t, kLimbs + 1> u{};
-        {
-            Natural shifted = a;
-            shifted <<= shift;
-            for (int i = 0; i < kLimbs; ++i) u[i] = shifted.limbs_[i];
-            if (shift > 0 && a.size_ > 0) u[a.size_] = a.limbs_[a.size_ - 1] >> (32 - shift);
+        for (int i = 0; i <= a.size_; ++i) {
+            const std::uint32_t limb = i < a.size_ ? a.limbs_[i] : 0U;
+            const std::uint32_t below = i > 0 ? a.limbs_[i - 1] : 0U;
+            u[i] = shift == 0 ? limb : (limb << shift) | (below >> (32 - shift));
         }
         const int m = a.size_ - n;
         constexpr std::uint64_t kBase = std::uint64_t{1} << 32;
@@ -258,6 +261,12 @@ public:
     }
 
 private:
+    // Stops the program where a result would not fit; in a constant
+    // expression the call to the trap makes the compiler refuse it.
+    static constexpr void fits(bool fitting) noexcept {
+        if (!fitting) __builtin_trap();
+    }
+
     [[nodiscard]] constexpr int wider(const Natural& b) const noexcept { return size_ > b.size_ ? size_ : b.size_; }
 
     // The limbs from `used` up are zero; size_ becomes the count below the

@@ -1,7 +1,7 @@
 // The natural numbers under the accurate paths of the power and the
 // logarithm, row by row in hexadecimal; the expected values are Python's
 // arbitrary-precision integers. Rows sit at the limb boundaries, carries
-// through whole limbs, and the rare steps of long division.
+// through whole limbs, the rare steps of long division, and the capacity.
 #include "natural.h"
 
 #include <gtest/gtest.h>
@@ -105,7 +105,6 @@ TEST(Natural, ProductsShiftedAsTheyAreFormed) {
         const Natural b = from_hex(row.b);
         const Natural shifted = Natural::product_shifted(a, b, row.shift);
         EXPECT_EQ(to_hex(shifted), row.expected) << row.a << " x " << row.b << " >> " << row.shift;
-        EXPECT_EQ(shifted, (a * b) >>= row.shift);
         EXPECT_EQ(shifted.is_zero(), std::string_view(row.expected) == "0");
     }
 }
@@ -156,6 +155,24 @@ TEST(Natural, SmallDivisorsAndFactors) {
         EXPECT_EQ(to_hex(n), row.a) << "back from " << row.quotient;
     }
 }
+
+// The widest result fits; one bit more stops the program instead of losing
+// the top bit. (A Windows build leaves this out: its death tests would run
+// under wine's crash handler.)
+#if GTEST_HAS_DEATH_TEST && !defined(_WIN32)
+TEST(NaturalDeathTest, ResultsPastTheCapacityTrap) {
+    const Natural top = Natural::power_of_two(Natural::kBits - 1);
+    Natural widest = top;
+    widest -= Natural(1);
+    widest += top;  // 2^kBits - 1
+    EXPECT_EQ(widest.bit_length(), Natural::kBits);
+    EXPECT_EQ(Natural::product_shifted(top, Natural(6), 2).bit_length(), Natural::kBits);
+    EXPECT_DEATH((Natural(widest) += Natural(1)), "");
+    EXPECT_DEATH((Natural(top) *= 2), "");
+    EXPECT_DEATH((Natural(3) <<= Natural::kBits - 1), "");
+    EXPECT_DEATH(static_cast<void>(Natural::product_shifted(top, Natural(6), 1)), "");
+}
+#endif
 
 }  // namespace
 }  // namespace metrova
