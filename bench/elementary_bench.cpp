@@ -1,10 +1,11 @@
 // The power of ten and the logarithm beside the C library's exp10 and log:
 // the same seeded inputs, in the same run, timed alternately, the best of
-// several trials each. Prints the mean time of a call, the ratio, and the
-// share of calls that the fast path decided alone, for four input sets;
-// then the slowest call of the accurate path, over the published
-// hardest-to-round arguments that the fast path leaves to it (the fast
-// attempt included).
+// several trials each. Prints, for four input sets and each variant of the
+// fast path that the processor runs (p10 and ln themselves for the one they
+// choose), the mean time of a call, the ratio to the C library, and the
+// share of calls that the fast path decided alone; then the slowest call of
+// the accurate path, over the published hardest-to-round arguments that the
+// fast path leaves to it (the fast attempt included).
 //   metrova_elementary_bench [WORST_CASES_DIR]
 #include <algorithm>
 #include <bit>
@@ -35,17 +36,21 @@ struct Random {
 };
 
 using Function = double (*)(double);
+using metrova::inspect::Variant;
 
 double ours_p10(double x) { return metrova::p10(x); }
 double ours_ln(double x) { return metrova::ln(x); }
+double plain_p10(double x) { return metrova::inspect::evaluate(metrova::inspect::Function::p10, Variant::plain, x); }
+double plain_ln(double x) { return metrova::inspect::evaluate(metrova::inspect::Function::ln, Variant::plain, x); }
 double theirs_p10(double x) { return ::exp10(x); }
 double theirs_ln(double x) { return std::log(x); }
 
 struct Set {
     const char* name;
+    metrova::inspect::Function function;
     Function ours;
+    Function plain;
     Function theirs;
-    bool (*decided_fast)(double) noexcept;
     std::vector<double> inputs;
 };
 
@@ -62,18 +67,33 @@ double time_per_call(Function f, const std::vector<double>& inputs, int repeats)
     return elapsed.count() / (static_cast<double>(repeats) * static_cast<double>(inputs.size()));
 }
 
+// The chosen variant through p10 and ln, and the plain one where the fused
+// one is chosen.
 void compare(const Set& set) {
     constexpr int kTrials = 15;
     constexpr int kRepeats = 20;
+    const bool both = metrova::inspect::chosen() == Variant::fused;
     double ours = 1e300;
+    double plain = 1e300;
     double theirs = 1e300;
     for (int t = 0; t < kTrials; ++t) {
         ours = std::min(ours, time_per_call(set.ours, set.inputs, kRepeats));
+        if (both) plain = std::min(plain, time_per_call(set.plain, set.inputs, kRepeats));
         theirs = std::min(theirs, time_per_call(set.theirs, set.inputs, kRepeats));
     }
-    const auto decided = std::count_if(set.inputs.begin(), set.inputs.end(), set.decided_fast);
-    std::printf("%-36s %8.1f ns %8.1f ns %6.2fx %9.4f %%\n", set.name, ours, theirs, ours / theirs,
-                100.0 * static_cast<double>(decided) / static_cast<double>(set.inputs.size()));
+    const auto share = [&set](Variant v) {
+        const auto decided = std::count_if(set.inputs.begin(), set.inputs.end(), [&set, v](double x) {
+            return metrova::inspect::decided_fast(set.function, v, x);
+        });
+        return 100.0 * static_cast<double>(decided) / static_cast<double>(set.inputs.size());
+    };
+    const Variant chosen = metrova::inspect::chosen();
+    std::printf("%-36s %-6s %8.1f ns %8.1f ns %6.2fx %9.4f %%\n", set.name,
+                chosen == Variant::fused ? "fused" : "plain", ours, theirs, ours / theirs, share(chosen));
+    if (both) {
+        std::printf("%-36s %-6s %8.1f ns %8.1f ns %6.2fx %9.4f %%\n", "", "plain", plain, theirs, plain / theirs,
+                    share(Variant::plain));
+    }
 }
 
 // The arguments of a worst-case rows file (tests/sweep): 16 hex digits each.
@@ -106,11 +126,12 @@ double call_time(Function f, double x, int tries) {
 // The slowest call among the arguments that the fast path leaves to the
 // accurate path: each timed the best of three, then the 32 slowest again,
 // the best of 100 each.
-void slowest(const char* name, Function f, bool (*decided_fast)(double) noexcept,
-             const std::vector<double>& arguments) {
+void slowest(const char* name, metrova::inspect::Function function, Function f, const std::vector<double>& arguments) {
     std::vector<std::pair<double, double>> times;  // (ns, x)
     for (const double x : arguments) {
-        if (!decided_fast(x)) times.emplace_back(call_time(f, x, 3), x);
+        if (!metrova::inspect::decided_fast(function, metrova::inspect::chosen(), x)) {
+            times.emplace_back(call_time(f, x, 3), x);
+        }
     }
     const auto slow = std::min<std::size_t>(times.size(), 32);
     std::partial_sort(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(slow), times.end(),
@@ -134,10 +155,10 @@ int main(int argc, char** argv) {
     constexpr std::size_t kInputs = 1 << 14;
     Random rng{20261208};
     std::vector<Set> sets = {
-        {"10^x, x uniform in [-330, 2]", ours_p10, theirs_p10, metrova::inspect::p10_decided_fast, {}},
-        {"10^x, x uniform in [-10, 2]", ours_p10, theirs_p10, metrova::inspect::p10_decided_fast, {}},
-        {"ln x, random positive doubles", ours_ln, theirs_ln, metrova::inspect::ln_decided_fast, {}},
-        {"ln x, x uniform in [1e-6, 1e3]", ours_ln, theirs_ln, metrova::inspect::ln_decided_fast, {}},
+        {"10^x, x uniform in [-330, 2]", metrova::inspect::Function::p10, ours_p10, plain_p10, theirs_p10, {}},
+        {"10^x, x uniform in [-10, 2]", metrova::inspect::Function::p10, ours_p10, plain_p10, theirs_p10, {}},
+        {"ln x, random positive doubles", metrova::inspect::Function::ln, ours_ln, plain_ln, theirs_ln, {}},
+        {"ln x, x uniform in [1e-6, 1e3]", metrova::inspect::Function::ln, ours_ln, plain_ln, theirs_ln, {}},
     };
     for (std::size_t i = 0; i < kInputs; ++i) {
         sets[0].inputs.push_back(-330 + 332 * rng.unit());
@@ -147,13 +168,14 @@ int main(int argc, char** argv) {
         sets[2].inputs.push_back(std::bit_cast<double>(bits));
         sets[3].inputs.push_back(1e-6 + (1e3 - 1e-6) * rng.unit());
     }
-    std::printf("%-36s %11s %11s %7s %11s\n", "inputs (16384 seeded)", "Metrova", "C library", "ratio", "fast path");
+    std::printf("%-36s %-6s %11s %11s %7s %11s\n", "inputs (16384 seeded)", "path", "Metrova", "C library", "ratio",
+                "fast path");
     for (const Set& set : sets) compare(set);
 
     if (argc > 1) {
         const std::string dir = argv[1];
-        slowest("p10", ours_p10, metrova::inspect::p10_decided_fast, row_arguments(dir + "/p10_worst_cases.txt"));
-        slowest("ln", ours_ln, metrova::inspect::ln_decided_fast, row_arguments(dir + "/ln_worst_cases.txt"));
+        slowest("p10", metrova::inspect::Function::p10, ours_p10, row_arguments(dir + "/p10_worst_cases.txt"));
+        slowest("ln", metrova::inspect::Function::ln, ours_ln, row_arguments(dir + "/ln_worst_cases.txt"));
     }
     return 0;
 }

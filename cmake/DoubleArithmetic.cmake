@@ -28,3 +28,21 @@ function(metrova_double_arithmetic target)
             "of the flags: the build then chooses -msse2 -mfpmath=sse itself.")
     endif()
 endfunction()
+
+# The fused variant of the power's and the logarithm's fast paths
+# (core/numeric/elementary.cpp): compiled where single functions can target
+# the fused multiply-add and the processor can be asked at run time whether
+# it has one, which GCC and clang do for x86-64, on Linux and with MinGW-w64
+# alike. Elsewhere, and on the 32-bit and other processors of the CI legs,
+# the plain variant alone. The rest of the build fuses nothing
+# (-ffp-contract=off).
+function(metrova_fused_variant target)
+    string(CONCAT source
+           "#ifndef __x86_64__\n#error not x86-64\n#endif\n"
+           "[[gnu::target(\"fma\")]] double f(double a) { return __builtin_fma(a, a, a); }\n"
+           "int main() { return __builtin_cpu_supports(\"fma\") ? static_cast<int>(f(0.0)) : 1; }\n")
+    check_cxx_source_compiles("${source}" METROVA_FUSED_VARIANT)
+    if(METROVA_FUSED_VARIANT)
+        target_compile_definitions(${target} PRIVATE METROVA_FUSED_VARIANT)
+    endif()
+endfunction()

@@ -16,15 +16,18 @@
 //   a quiet NaN argument passes through without a flag; a signalling one raises the invalid flag,
 //              as any operation on it does
 //
-// How: a fast path in double arithmetic first (elementary.cpp): an exact
+// How: a fast path in double arithmetic first (elementary_fast.h): an exact
 // argument reduction with small tables, a short polynomial with its leading
 // terms in double-double, and a rounding test that relies on a proven error
-// bound (scripts/numeric-proof). It decides all but about one call in 10,000
-// of ordinary arguments. The rest, the hardest-to-round arguments among
-// them, are evaluated with 128-bit fixed-point integer arithmetic and an
-// error bound; when the whole interval around the approximation rounds to one
-// double, that is the answer, and otherwise the evaluation runs again at 256
-// bits, which always decides (the searches for the hardest cases, which cover
+// bound (scripts/numeric-proof). It comes in two variants with the same
+// results, one that fuses no operation and one with the fused multiply-add,
+// chosen by the processor at run time (elementary.cpp). It decides all but
+// about one call in 10,000 of ordinary arguments. The rest, the
+// hardest-to-round arguments among them, are evaluated with 128-bit
+// fixed-point integer arithmetic and an error bound (elementary_accurate.h);
+// when the whole interval around the approximation rounds to one double,
+// that is the answer, and otherwise the evaluation runs again at 256 bits,
+// which always decides (the searches for the hardest cases, which cover
 // every double argument of both functions, need about 117 bits). Whole
 // powers within 22 of 0 come from the exact doubles 10^0 .. 10^22, the
 // negative ones by one correctly rounded division; other whole powers are
@@ -38,18 +41,39 @@ namespace metrova {
 double p10(double x) noexcept;
 double ln(double x) noexcept;
 
-// For the benchmark, the sweep and the tests: whether the fast path alone
-// decides x; the result without the fast path; the fixed-point evaluation at
-// one precision, 128 or 256 bits, which gives nothing where it cannot decide
-// the rounding (x finite and not whole for p10, in [-323.61, 308.26]; x
-// positive, finite and not 1 for ln).
+// For the benchmark, the sweep and the tests.
 namespace inspect {
-bool p10_decided_fast(double x) noexcept;
-bool ln_decided_fast(double x) noexcept;
-double p10_without_fast_path(double x) noexcept;
-double ln_without_fast_path(double x) noexcept;
-std::optional<double> p10_at(double x, int bits) noexcept;
-std::optional<double> ln_at(double x, int bits) noexcept;
+
+enum class Function { p10, ln };
+// The fast path's variants: `fused` needs a processor with the fused
+// multiply-add and a build that has the variant (x86-64).
+enum class Variant { plain, fused };
+
+// Whether this build and processor run the variant; the one that p10 and ln
+// choose.
+bool runs(Variant v) noexcept;
+Variant chosen() noexcept;
+
+// f(x) with the given variant's fast path (the plain one where the variant
+// does not run), and whether that fast path alone decides f(x).
+double evaluate(Function f, Variant v, double x) noexcept;
+bool decided_fast(Function f, Variant v, double x) noexcept;
+
+// The fast path's approximation 2^exponent (hi + lo) before its rounding
+// test: for p10, x not whole with 2^-60 <= |x| < 307; for ln, x positive and
+// finite (exponent 0).
+struct FastPath {
+    double hi, lo;
+    int exponent;
+};
+FastPath fast_path(Function f, Variant v, double x) noexcept;
+
+// The accurate path's fixed-point evaluation at one precision, 128 or 256
+// bits, which gives nothing where it cannot decide the rounding (x finite
+// and not whole for p10, in [-323.61, 308.26]; x positive, finite and not 1
+// for ln).
+std::optional<double> accurate_at(Function f, double x, int bits) noexcept;
+
 }  // namespace inspect
 
 }  // namespace metrova

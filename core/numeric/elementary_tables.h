@@ -1316,5 +1316,12 @@ inline constexpr std::array<PowEntry, 256> kPowTable = {{
     {0x1.fe9d96b2a23d9p0, 0x1.4a6037442fde3p-56, 0x1.25ef178p2, 0x1.fa03f6d8d484ep-25},
 }};
 
+// The fast paths' relative error bounds, proven for both variants (make numeric-proof), and
+// the factors of the rounding test hi + lo C == hi that are sound with them.
+inline constexpr double kP10ErrorBound = 0x1.8p-70;
+inline constexpr double kLnErrorBound = 0x1.cp-71;
+inline constexpr double kP10RoundingFactor = 0x1.0003p0;
+inline constexpr double kLnRoundingFactor = 0x1.0001cp0;
+
 }  // namespace metrova::numeric
 // clang-format on

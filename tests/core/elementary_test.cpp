@@ -1,13 +1,15 @@
-// The power of ten and the logarithm, bit for bit, on every build: the rows
-// are GNU MPFR's correctly rounded results (tests/sweep holds a million
-// seeded arguments of each and the published hardest-to-round ones against
-// it). Hard rows lie within 2^-50 of a midpoint between two doubles, where an
+// The power of ten and the logarithm, bit for bit, on every build and with
+// each variant of the fast path that the processor runs: the rows are GNU
+// MPFR's correctly rounded results (tests/sweep holds a million seeded
+// arguments of each and the published hardest-to-round ones against it).
+// Hard rows lie within 2^-50 of a midpoint between two doubles, where an
 // evaluation that is not precise enough rounds the wrong way; others sit
 // where the fast path's rounding test has a case of its own.
 #include "elementary.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -17,10 +19,25 @@
 namespace metrova {
 namespace {
 
+using inspect::Function;
+using inspect::Variant;
+
 struct Row {
     double x;
     double expected;
 };
+
+// f(x) as p10 and ln give it and as each variant that runs here does.
+void expect_rows(Function f, double (*public_function)(double) noexcept, const Row* begin, const Row* end) {
+    for (const Row* row = begin; row != end; ++row) {
+        EXPECT_SAME_BITS(public_function(row->x), row->expected) << row->x;
+        for (const Variant v : {Variant::plain, Variant::fused}) {
+            if (!inspect::runs(v)) continue;
+            EXPECT_SAME_BITS(inspect::evaluate(f, v, row->x), row->expected)
+                << row->x << (v == Variant::fused ? " (fused)" : " (plain)");
+        }
+    }
+}
 
 TEST(Elementary, PowersOfTenAreTheNearestDoubles) {
     constexpr Row kRows[] = {
@@ -48,7 +65,7 @@ TEST(Elementary, PowersOfTenAreTheNearestDoubles) {
         {0x1.4d89c4fdd2bcbp-53, 0x1.0000000000002p+0},     // hard: 51 bits
         {-0x1.4d89c4fdd2bcbp-54, 0x1.fffffffffffffp-1},    // hard: 55 bits
     };
-    for (const Row& row : kRows) EXPECT_SAME_BITS(p10(row.x), row.expected) << "10^" << row.x;
+    expect_rows(Function::p10, p10, std::begin(kRows), std::end(kRows));
 }
 
 TEST(Elementary, LogarithmsAreTheNearestDoubles) {
@@ -66,16 +83,16 @@ TEST(Elementary, LogarithmsAreTheNearestDoubles) {
         {0x1.ffep-1, -0x1.0008005559559p-12},            // just below 1: e = -1 and r = 1/2 cancel
         {0x1.fffffffff79p-1, -0x1.0e00000002399p-38},    // settled only at 256 bits
     };
-    for (const Row& row : kRows) EXPECT_SAME_BITS(ln(row.x), row.expected) << "ln " << row.x;
+    expect_rows(Function::ln, ln, std::begin(kRows), std::end(kRows));
 }
 
 // The accurate path's last step: an argument so close to a midpoint that 128
 // bits cannot decide it, and 256 bits do.
 TEST(Elementary, TheLastStepSettlesWhatTheFirstCannot) {
     const double x = 0x1.fffffffff79p-1;
-    EXPECT_FALSE(inspect::ln_decided_fast(x));
-    EXPECT_FALSE(inspect::ln_at(x, 128).has_value());
-    const std::optional<double> settled = inspect::ln_at(x, 256);
+    EXPECT_FALSE(inspect::decided_fast(Function::ln, Variant::plain, x));
+    EXPECT_FALSE(inspect::accurate_at(Function::ln, x, 128).has_value());
+    const std::optional<double> settled = inspect::accurate_at(Function::ln, x, 256);
     ASSERT_TRUE(settled.has_value());
     EXPECT_SAME_BITS(*settled, -0x1.0e00000002399p-38);
 }

@@ -5,9 +5,11 @@
 // cross-built ones) is held to MPFR's bits through the committed hashes of
 // MPFR's results, one per block of 100,000 arguments, which it must
 // reproduce from its own; a build with MPFR checks that the committed
-// hashes are MPFR's. Prints the differences, the share of arguments that
-// the fast path decided alone, and a summary line; fails when any result or
-// hash differs.
+// hashes are MPFR's. Each argument goes through p10 and ln and through each
+// variant of the fast path that the processor runs, which must give the
+// same bits. Prints the differences, the share of arguments that each
+// variant's fast path decided alone, and a summary line; fails when any
+// result or hash differs.
 //   metrova_rounding_sweep HASHES [COUNT [SEED]]   COUNT arguments per function (1000000)
 //   metrova_rounding_sweep --write HASHES          writes MPFR's hashes (with MPFR)
 #include <bit>
@@ -54,16 +56,20 @@ struct Hash {
     }
 };
 
+using metrova::inspect::Function;
+using metrova::inspect::Variant;
+constexpr Variant kVariants[] = {Variant::plain, Variant::fused};
+
 struct Tally {
     const char* name;
+    Function function;
     double (*ours)(double) noexcept;
-    bool (*decided_fast)(double) noexcept;
 #ifdef METROVA_HAVE_MPFR
     int (*theirs)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
 #endif
     long checked = 0;
     long differ = 0;
-    long fast = 0;
+    long fast[2] = {0, 0};  // by variant
     std::vector<std::uint64_t> ours_hashes{};
     std::vector<std::uint64_t> mpfr_hashes{};
     Hash ours_block{};
@@ -71,7 +77,15 @@ struct Tally {
 
     void check(double x) {
         const double result = ours(x);
-        if (decided_fast(x)) ++fast;
+        for (const Variant v : kVariants) {
+            if (!metrova::inspect::runs(v)) continue;
+            if (metrova::inspect::decided_fast(function, v, x)) ++fast[static_cast<int>(v)];
+            const double by_variant = metrova::inspect::evaluate(function, v, x);
+            if (std::bit_cast<std::uint64_t>(by_variant) != std::bit_cast<std::uint64_t>(result) && ++differ <= 20) {
+                std::printf("%s(%a): the %s variant gives %a, %s gives %a\n", name, x,
+                            v == Variant::plain ? "plain" : "fused", by_variant, name, result);
+            }
+        }
         ours_block.add(result);
 #ifdef METROVA_HAVE_MPFR
         const double expected = metrova::test::referee(theirs, x);
@@ -204,15 +218,15 @@ int main(int argc, char** argv) {
     const std::uint64_t seed = !write && argc > 3 ? std::strtoull(argv[3], nullptr, 0) : 20261208;
 #ifdef METROVA_HAVE_MPFR
     metrova::test::referee_range();
-    Tally power{"p10", metrova::p10, metrova::inspect::p10_decided_fast, mpfr_exp10};
-    Tally logarithm{"ln", metrova::ln, metrova::inspect::ln_decided_fast, mpfr_log};
+    Tally power{"p10", Function::p10, metrova::p10, mpfr_exp10};
+    Tally logarithm{"ln", Function::ln, metrova::ln, mpfr_log};
 #else
     if (write) {
         std::fprintf(stderr, "metrova_rounding_sweep --write needs GNU MPFR\n");
         return 2;
     }
-    Tally power{"p10", metrova::p10, metrova::inspect::p10_decided_fast};
-    Tally logarithm{"ln", metrova::ln, metrova::inspect::ln_decided_fast};
+    Tally power{"p10", Function::p10, metrova::p10};
+    Tally logarithm{"ln", Function::ln, metrova::ln};
 #endif
     Random rng{seed};
     sweep_powers(power, rng, count);
@@ -259,9 +273,17 @@ int main(int argc, char** argv) {
         }
     }
     for (const Tally* t : {&power, &logarithm}) {
-        std::printf("%s: %ld arguments, %ld differ from MPFR (seed %" PRIu64 "); the fast path decided %.3f %%\n",
-                    t->name, t->checked, t->differ, seed,
-                    100.0 * static_cast<double>(t->fast) / static_cast<double>(t->checked));
+        std::printf("%s: %ld arguments, %ld differ from MPFR or between the variants (seed %" PRIu64 ")\n", t->name,
+                    t->checked, t->differ, seed);
+        for (const Variant v : kVariants) {
+            if (metrova::inspect::runs(v)) {
+                std::printf(
+                    "  the %s variant's fast path decided %.3f %%\n", v == Variant::plain ? "plain" : "fused",
+                    100.0 * static_cast<double>(t->fast[static_cast<int>(v)]) / static_cast<double>(t->checked));
+            } else {
+                std::printf("  the fused variant does not run on this build or processor\n");
+            }
+        }
     }
     const long checked = power.checked + logarithm.checked;
     std::printf("%ld passed, %ld failed\n", checked - differ, differ);

@@ -7,7 +7,8 @@
 // (ln 0 is an invalid argument, NaN, not -inf). Each row also checks what
 // the fault check sees: an overflow for a finite 10^x past the largest
 // double, an invalid argument for ln of 0 or less and for a signalling NaN,
-// nothing else.
+// nothing else. Every variant of the fast path that the processor runs
+// must give the row's result too.
 //   metrova_worst_cases p10|ln ROWS          checks the rows; prints a summary line
 //   metrova_worst_cases --make p10|ln LIST   rows from a list of arguments (with MPFR)
 #include <bit>
@@ -35,12 +36,16 @@ namespace {
 
 std::uint64_t bits(double x) { return std::bit_cast<std::uint64_t>(x); }
 
+using metrova::inspect::Variant;
+
 struct Function {
     std::string_view name;
+    metrova::inspect::Function function;
     double (*ours)(double) noexcept;
 };
 
-constexpr Function kFunctions[] = {{"p10", metrova::p10}, {"ln", metrova::ln}};
+constexpr Function kFunctions[] = {{"p10", metrova::inspect::Function::p10, metrova::p10},
+                                   {"ln", metrova::inspect::Function::ln, metrova::ln}};
 
 // A signalling NaN is an invalid operand of any operation, a quiet one
 // passes through without a flag.
@@ -142,11 +147,18 @@ int check_rows(const Function& f, const char* rows) {
         const auto x = std::bit_cast<double>(*argument);
         const auto expected = std::bit_cast<double>(*result);
         ++checked;
-        if (f.name == "p10" ? metrova::inspect::p10_decided_fast(x) : metrova::inspect::ln_decided_fast(x)) ++fast;
+        if (metrova::inspect::decided_fast(f.function, metrova::inspect::chosen(), x)) ++fast;
         const metrova::FaultCheck faults;
         const double ours = f.ours(faults.input(x));
         const metrova::Failure failure = faults.check(ours);
         bool ok = same(ours, expected) && failure == expected_failure(f.name, x, expected);
+        for (const Variant v : {Variant::plain, Variant::fused}) {
+            if (metrova::inspect::runs(v) && !same(metrova::inspect::evaluate(f.function, v, x), expected)) {
+                ok = false;
+                std::printf("%s(%a): the %s variant gives %a\n", f.name.data(), x,
+                            v == Variant::plain ? "plain" : "fused", metrova::inspect::evaluate(f.function, v, x));
+            }
+        }
 #ifdef METROVA_HAVE_MPFR
         const double theirs = mpfr_result(f.name, x);
         if (!same(theirs, expected)) {
@@ -159,14 +171,15 @@ int check_rows(const Function& f, const char* rows) {
                         std::string(metrova::failure_name(failure)).c_str(), expected);
         }
     }
-    std::printf("%s: %ld hardest-to-round arguments, %ld differ%s; the fast path decided %ld\n", f.name.data(), checked,
-                failed,
+    std::printf("%s: %ld hardest-to-round arguments, %ld differ%s; the fast path decided %ld (%s variant%s)\n",
+                f.name.data(), checked, failed,
 #ifdef METROVA_HAVE_MPFR
                 " (results also checked against MPFR)",
 #else
                 "",
 #endif
-                fast);
+                fast, metrova::inspect::chosen() == Variant::fused ? "fused" : "plain",
+                metrova::inspect::runs(Variant::fused) ? "; the plain one checked too" : ", the only one here");
     std::printf("%ld passed, %ld failed\n", checked - failed, failed);
     return failed == 0 && checked > 0 ? 0 : 1;
 }
