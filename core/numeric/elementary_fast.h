@@ -77,7 +77,8 @@ constexpr double kShifter = 0x1.8p52;
 // 10^x / 2^exponent = T + U rho + T (10^rho - 1 - rho ln 10) with T = 2^(j /
 // 2^8) and U = T ln 10 from the table: the first two in double-double (U's
 // leading part has 26 bits, so U r is exact as Dekker's product of it and
-// r's two halves), the last a short polynomial in double, by Estrin's scheme.
+// r's two halves), the last a short polynomial in double, by Horner's scheme
+// (Estrin's would need a larger error bound).
 [[gnu::always_inline]] inline Scaled power_of_ten_plain(double x) noexcept {
     using namespace numeric;
     const Reduced d = reduced(x * kPowScale + kShifter, x);
@@ -86,9 +87,8 @@ constexpr double kShifter = 0x1.8p52;
     const double r_hi = upper_26_bits(r);
     const double p = t.uHi * r;
     const double p_error = (t.uHi * r_hi - p) + t.uHi * (r - r_hi);
-    const double r2 = r * r;
-    const double q = (kPowPoly[0] + r * kPowPoly[1]) + r2 * ((kPowPoly[2] + r * kPowPoly[3]) + r2 * kPowPoly[4]);
-    const double poly = t.tHi * (r2 * q);
+    const double q = kPowPoly[0] + r * (kPowPoly[1] + r * (kPowPoly[2] + r * (kPowPoly[3] + r * kPowPoly[4])));
+    const double poly = t.tHi * ((r * r) * q);
     const double s = t.tHi + p;  // Fast2Sum: |p| < 2^-7 <= tHi
     const double s_error = p - (s - t.tHi);
     const double rest = s_error + (((t.tLo + p_error) + (t.uLo * r + t.uHi * d.rr)) + poly);
@@ -102,7 +102,8 @@ constexpr double kShifter = 0x1.8p52;
 // exact. A = e ln 2 - ln r is exact in its leading part (multiples of 2^-42
 // below 2^10), and z - z^2 / 2 is kept in double-double: z^2 = zh^2 + zl (z +
 // zh) with zh the upper 26 bits of z, so zh^2 is exact and the rest small.
-// The rest of log1p(z) is a short polynomial in double. Fast2Sums: a_hi is 0
+// The rest of log1p(z) is a short polynomial in double, by Horner's scheme
+// (Estrin's would need a larger error bound here). Fast2Sums: a_hi is 0
 // or at least |z| (elementary_tables.sollya checks every entry); |s1| stays
 // above zh^2 / 2.
 struct Logarithm {
@@ -128,7 +129,7 @@ struct Logarithm {
     const double a_lo = g.e * kLn2Lo + t.tauLo;
     const double z_hi = upper_26_bits(z);
     const double zz = z * z;
-    const double q = (kLogPoly[0] + z * kLogPoly[1]) + zz * ((kLogPoly[2] + z * kLogPoly[3]) + zz * kLogPoly[4]);
+    const double q = kLogPoly[0] + z * (kLogPoly[1] + z * (kLogPoly[2] + z * (kLogPoly[3] + z * kLogPoly[4])));
     const double tail = (zz * z) * q;
 
     const double s1 = a_hi + z;
@@ -146,7 +147,9 @@ struct Logarithm {
 // these inline.
 [[gnu::always_inline]] inline double fused(double a, double b, double c) noexcept { return __builtin_fma(a, b, c); }
 
-// As power_of_ten_plain, with U r's error and the polynomial's steps fused.
+// As power_of_ten_plain, with U r's error and the polynomial's steps fused;
+// the polynomial by Estrin's scheme, whose shorter chain of dependent steps
+// the proof allows here.
 [[gnu::always_inline]] inline Scaled power_of_ten_fused(double x) noexcept {
     using namespace numeric;
     const Reduced d = reduced(fused(x, kPowScale, kShifter), x);
@@ -165,7 +168,7 @@ struct Logarithm {
 }
 
 // As log_plain, with z = m r - 1 in one exact step, z^2's error exact and
-// the polynomial's steps fused.
+// the polynomial's steps fused, by Estrin's scheme.
 [[gnu::always_inline]] inline Approximation log_fused(std::uint64_t bits, int exponent) noexcept {
     using namespace numeric;
     const Logarithm g = log_reduced(bits, exponent);
