@@ -32,6 +32,12 @@
 // powers within 22 of 0 come from the exact doubles 10^0 .. 10^22, the
 // negative ones by one correctly rounded division; other whole powers are
 // worked out exactly with integer arithmetic.
+//
+// The proofs of the fast path assume rounding to nearest and gradual
+// underflow, and neither function checks them: no caller can change them,
+// as Metrova never changes the rounding mode or the processor's
+// flush-to-zero and denormals-are-zero bits, and no build of it links the
+// start-up code of -ffast-math that sets them.
 #pragma once
 
 #include <optional>

@@ -12,14 +12,12 @@
 // prove that the double-double hi + lo, hi = hi + lo rounded, lies within
 // the error bound of elementary_tables.h of the exact value y. The rounding
 // test then sends hi on when no midpoint between two doubles can lie
-// between hi + lo and y. tests/core/gappa_model_test.cpp evaluates the
+// between hi + lo and y. tests/sweep/gappa_models.cpp evaluates the
 // scripts' definitions in exact arithmetic and holds hi and lo here to them
 // bit for bit: an expression changed here must change in its script too.
 //
-// Round to nearest and gradual underflow: the proofs assume them. No caller
-// can change them: Metrova changes neither the rounding mode nor the
-// processor's flush-to-zero and denormals-are-zero bits, and its builds
-// never link the start-up code of -ffast-math that sets them.
+// Round to nearest and gradual underflow: the proofs assume them, and
+// elementary.h says why no caller can change them.
 #pragma once
 
 #include <bit>
