@@ -79,9 +79,9 @@ struct Fused {
     }
 };
 
-// 10^x for x in [-323.61, 308.26], not whole, with |x| >= 307: the results
-// that overflow or are subnormal, or may be. `undecided` takes x when the
-// rounding test cannot decide.
+// 10^x for x in [kP10Underflow, kP10Overflow] (-323.61, 308.26), not whole,
+// with |x| >= kP10Normal (307): the results that overflow or are subnormal,
+// or may be. `undecided` takes x when the rounding test cannot decide.
 template <typename V, typename Undecided>
 [[gnu::always_inline]] inline double power_of_ten_at_edges(double x, Undecided undecided) noexcept {
     using namespace numeric;
@@ -121,14 +121,15 @@ template <typename V, typename Undecided>
 // 10^x; `undecided` takes x when the rounding test cannot decide.
 template <typename V, typename Undecided>
 [[gnu::always_inline]] inline double power_of_ten(double x, Undecided undecided) noexcept {
+    using namespace numeric;
     const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(x) & ~kSignBit;
-    constexpr std::uint64_t kTiny = 0x3c30000000000000;   // 2^-60
-    constexpr std::uint64_t kLarge = 0x4073300000000000;  // 307
+    constexpr auto kTiny = std::bit_cast<std::uint64_t>(kP10NearOne);
+    constexpr auto kLarge = std::bit_cast<std::uint64_t>(kP10Normal);
     if (magnitude - kTiny >= kLarge - kTiny) [[unlikely]] {
         if (std::isnan(x)) return quieted(x);
-        if (x > 308.26) return std::isinf(x) ? x : overflowed();
-        if (x < -323.61) return 0.0;
-        if (magnitude < kTiny) return 1.0;                  // 10^x within 2^-58 of 1: 1 is nearest
+        if (x > kP10Overflow) return std::isinf(x) ? x : overflowed();
+        if (x < kP10Underflow) return 0.0;
+        if (magnitude < kTiny) return 1.0;                  // 10^x within half a unit of 1's last place
         if (static_cast<int>(x) == x) return undecided(x);  // 10^307 and 10^308 never overflow
         return power_of_ten_at_edges<V>(x, undecided);
     }
@@ -139,8 +140,8 @@ template <typename V, typename Undecided>
         return whole < 0 ? 1.0 / power : power;
     }
     const fast::Scaled s = V::power(x);
-    if (!V::decided(s.hi, s.lo, numeric::kP10RoundingFactor)) return undecided(x);
-    // |x| < 307: 2^exponent hi is a normal double, formed on the bits.
+    if (!V::decided(s.hi, s.lo, kP10RoundingFactor)) return undecided(x);
+    // |x| < kP10Normal: 2^exponent hi is a normal double, formed on the bits.
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(s.hi) + (static_cast<std::uint64_t>(s.exponent) << 52));
 }
 

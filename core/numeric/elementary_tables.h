@@ -1322,6 +1322,12 @@ inline constexpr double kP10ErrorBound = 0x1.8p-70;
 inline constexpr double kLnErrorBound = 0x1.cp-71;
 inline constexpr double kP10RoundingFactor = 0x1.0003p0;
 inline constexpr double kLnRoundingFactor = 0x1.0001cp0;
+// p10's special arguments: 10^x is 1 for |x| below kP10NearOne; the fast path's result is
+// normal for |x| below kP10Normal; 10^x overflows above kP10Overflow and is 0 below kP10Underflow.
+inline constexpr double kP10NearOne = 0x1p-60;
+inline constexpr double kP10Normal = 0x1.33p8;
+inline constexpr double kP10Overflow = 0x1.34428f5c28f5cp8;
+inline constexpr double kP10Underflow = -0x1.439c28f5c28f6p8;
 
 }  // namespace metrova::numeric
 // clang-format on
