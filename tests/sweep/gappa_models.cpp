@@ -29,6 +29,7 @@
 
 #include "elementary.h"
 #include "elementary_tables.h"
+#include "random.h"
 
 namespace {
 
@@ -482,23 +483,15 @@ using metrova::inspect::Function;
 using metrova::inspect::Variant;
 using Bindings = std::map<std::string, double>;
 
-// splitmix64, as in the sweep.
-struct Random {
-    std::uint64_t state;
-    std::uint64_t next() {
-        std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    double unit() { return static_cast<double>(next() >> 11) * 0x1p-53; }
-    // A double with a random mantissa and a binary exponent in [low, high].
-    double spread(int low, int high) {
-        const std::uint64_t mantissa = next() & ((std::uint64_t{1} << 52) - 1);
-        const auto e = low + static_cast<int>(next() % static_cast<std::uint64_t>(high - low + 1));
-        return std::bit_cast<double>((static_cast<std::uint64_t>(e + 1023) << 52) | mantissa);
-    }
-};
+using metrova::test::Random;
+
+// A double with a random mantissa and a binary exponent in [low, high].
+double spread(Random& rng, int low, int high) {
+    const std::uint64_t mantissa = rng.next() & ((std::uint64_t{1} << 52) - 1);
+    const auto e = low + static_cast<int>(rng.below(static_cast<std::uint64_t>(high) - low + 1));
+    const auto biased = static_cast<std::uint64_t>(e) + 1023;
+    return std::bit_cast<double>((biased << 52) | mantissa);
+}
 
 // The scripts' names for the constants of elementary_tables.h.
 Bindings constants() {
@@ -602,7 +595,7 @@ double power_argument(Random& rng, long i) {
         case 0:
         case 1: x = -323.6 + 631.8 * rng.unit(); break;
         case 2:
-            x = rng.spread(-60, 8);
+            x = spread(rng, -60, 8);
             if (x > 308.2) x = 308.2;
             if ((rng.next() & 1) != 0) x = -x;
             break;
@@ -622,7 +615,7 @@ double log_argument(Random& rng, long i) {
             return std::bit_cast<double>(static_cast<std::uint64_t>(std::bit_cast<std::int64_t>(1.0) + step));
         }
         case 2: return 1000 * rng.unit() + 0x1p-20;
-        default: return rng.spread(-1022, 1023);
+        default: return spread(rng, -1022, 1023);
     }
 }
 

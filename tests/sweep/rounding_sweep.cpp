@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "elementary.h"
+#include "random.h"
 
 #ifdef METROVA_HAVE_MPFR
 #include "referee.h"
@@ -31,18 +32,7 @@
 
 namespace {
 
-// splitmix64: the same arguments for a seed on every platform.
-struct Random {
-    std::uint64_t state;
-    std::uint64_t next() {
-        std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    double unit() { return static_cast<double>(next() >> 11) * 0x1p-53; }  // [0, 1)
-    std::uint64_t below(std::uint64_t n) { return next() % n; }
-};
+using metrova::test::Random;
 
 constexpr long kBlock = 100000;
 
