@@ -61,18 +61,26 @@ double power_of_two(int n) noexcept { return std::bit_cast<double>(static_cast<s
 
 // The variants' fast paths and rounding tests, as elementary_fast.h has them.
 struct Plain {
-    [[gnu::always_inline]] static fast::Scaled power(double x) noexcept { return fast::power_of_ten_plain(x); }
-    [[gnu::always_inline]] static fast::Approximation log(std::uint64_t bits, int exponent) noexcept {
-        return fast::log_plain(bits, exponent);
+    template <typename Note = fast::Untraced>
+    [[gnu::always_inline]] static fast::Scaled power(double x, Note note = {}) noexcept {
+        return fast::power_of_ten_plain(x, note);
+    }
+    template <typename Note = fast::Untraced>
+    [[gnu::always_inline]] static fast::Approximation log(std::uint64_t bits, int exponent, Note note = {}) noexcept {
+        return fast::log_plain(bits, exponent, note);
     }
     [[gnu::always_inline]] static bool decided(double hi, double lo, double factor) noexcept {
         return fast::decided_plain(hi, lo, factor);
     }
 };
 struct Fused {
-    [[gnu::always_inline]] static fast::Scaled power(double x) noexcept { return fast::power_of_ten_fused(x); }
-    [[gnu::always_inline]] static fast::Approximation log(std::uint64_t bits, int exponent) noexcept {
-        return fast::log_fused(bits, exponent);
+    template <typename Note = fast::Untraced>
+    [[gnu::always_inline]] static fast::Scaled power(double x, Note note = {}) noexcept {
+        return fast::power_of_ten_fused(x, note);
+    }
+    template <typename Note = fast::Untraced>
+    [[gnu::always_inline]] static fast::Approximation log(std::uint64_t bits, int exponent, Note note = {}) noexcept {
+        return fast::log_fused(bits, exponent, note);
     }
     [[gnu::always_inline]] static bool decided(double hi, double lo, double factor) noexcept {
         return fast::decided_fused(hi, lo, factor);
@@ -196,15 +204,32 @@ template <typename V>
     return decided_fast;
 }
 
+// Keeps the steps that a fast path names.
+struct Noted {
+    inspect::FastPath* path;
+    void operator()(const char* name, double value) const noexcept {
+        if (path->step_count < static_cast<int>(path->steps.size())) {
+            path->steps[static_cast<std::size_t>(path->step_count++)] = {name, value};
+        }
+    }
+};
+
 template <typename V>
 [[gnu::always_inline]] inline inspect::FastPath fast_path_by(Function f, double x) noexcept {
+    inspect::FastPath path{};
+    const Noted note{&path};
     if (f == Function::p10) {
-        const fast::Scaled s = V::power(x);
-        return {s.hi, s.lo, s.exponent};
+        const fast::Scaled s = V::power(x, note);
+        path.hi = s.hi;
+        path.lo = s.lo;
+        path.exponent = s.exponent;
+        return path;
     }
     const LogArgument a = log_argument(x);
-    const fast::Approximation l = V::log(a.bits, a.exponent);
-    return {l.hi, l.lo, 0};
+    const fast::Approximation l = V::log(a.bits, a.exponent, note);
+    path.hi = l.hi;
+    path.lo = l.lo;
+    return path;
 }
 
 [[gnu::always_inline]] inline double evaluate_plain(Function f, double x) noexcept {

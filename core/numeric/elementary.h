@@ -40,6 +40,7 @@
 // start-up code of -ffast-math that sets them.
 #pragma once
 
+#include <array>
 #include <optional>
 
 namespace metrova {
@@ -67,10 +68,18 @@ bool decided_fast(Function f, Variant v, double x) noexcept;
 
 // The fast path's approximation 2^exponent (hi + lo) before its rounding
 // test: for p10, x not whole with 2^-60 <= |x| < 307; for ln, x positive and
-// finite (exponent 0).
+// finite (exponent 0). With it, each step that the fast path's Gappa
+// scripts name, by their name, in the order of the code
+// (elementary_fast.h).
+struct Step {
+    const char* name;
+    double value;
+};
 struct FastPath {
     double hi, lo;
     int exponent;
+    std::array<Step, 32> steps;
+    int step_count;
 };
 FastPath fast_path(Function f, Variant v, double x) noexcept;
 

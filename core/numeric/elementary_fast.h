@@ -39,33 +39,48 @@ struct Approximation {
     double hi, lo;
 };
 
+// What a fast path names: each step that its script names, by the script's
+// name, for the test that holds the C++ to the scripts step by step
+// (inspect::fast_path). Untraced, the fast paths' default, keeps nothing and
+// compiles to nothing.
+struct Untraced {
+    void operator()(const char* /*name*/, double /*value*/) const noexcept {}
+};
+
 // a with its last 27 bits of mantissa cleared: a rounded towards zero to 26
 // bits, so that the product of two such numbers is exact.
 [[gnu::always_inline]] inline double upper_26_bits(double a) noexcept {
     return std::bit_cast<double>(std::bit_cast<std::uint64_t>(a) & ~((std::uint64_t{1} << 27) - 1));
 }
 
-// The reduction of 10^x: k = exponent 2^8 + j is x log2(10) 2^8 rounded (the
-// shifter's addition rounds to an integer), so that 10^x = 2^exponent 2^(j /
-// 2^8) 10^rho with rho = x - k log10(2) / 2^8, held as r + rr. x - k kStepHi
-// is exact (k kStepHi has at most 19 + 34 bits and lies near x), and the rest
-// of k log10(2) / 2^8 is added by a Fast2Sum, exact although r_lo may be the
-// larger: r_hi is a multiple of a power of two at least the last place of
-// r_lo.
+// The reduction of 10^x (p10_reduction.gappa): k = exponent 2^8 + j is x
+// log2(10) 2^8 rounded (the shifter's addition rounds to an integer), so
+// that 10^x = 2^exponent 2^(j / 2^8) 10^rho with rho = x - k log10(2) / 2^8,
+// held as r + rr. x - k kStepHi is exact, and the rest of k log10(2) / 2^8
+// is added by a Fast2Sum (fast2sum.gappa proves it exact, one binade of r
+// at a time: r_lo may be the larger).
 struct Reduced {
     double r, rr;
     std::int64_t k;
 };
 constexpr double kShifter = 0x1.8p52;
-[[gnu::always_inline]] inline Reduced reduced(double shifted, double x) noexcept {
+template <typename Note>
+[[gnu::always_inline]] inline Reduced reduced(double shifted, double x, Note& note) noexcept {
     using namespace numeric;
     const double kd = shifted - kShifter;
     const auto k =
         static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(kShifter));
-    const double r_hi = x - kd * kStepHi;
-    const double r_lo = -(kd * kStepLo);
-    const double r = r_hi + r_lo;
-    return {r, r_lo - (r - r_hi), k};
+    const double rh = x - kd * kStepHi;
+    const double rlo = -(kd * kStepLo);
+    const double r = rh + rlo;
+    const double rr = rlo - (r - rh);
+    note("shifted", shifted);
+    note("kd", kd);
+    note("rh", rh);
+    note("rlo", rlo);
+    note("r", r);
+    note("rr", rr);
+    return {r, rr, k};
 }
 
 [[gnu::always_inline]] inline const numeric::PowEntry& power_entry(std::int64_t k) noexcept {
@@ -74,36 +89,70 @@ constexpr double kShifter = 0x1.8p52;
 
 // 10^x / 2^exponent = T + U rho + T (10^rho - 1 - rho ln 10) with T = 2^(j /
 // 2^8) and U = T ln 10 from the table: the first two in double-double (U's
-// leading part has 26 bits, so U r is exact as Dekker's product of it and
-// r's two halves), the last a short polynomial in double, by Horner's scheme
-// (Estrin's would need a larger error bound).
-[[gnu::always_inline]] inline Scaled power_of_ten_plain(double x) noexcept {
+// leading part has 26 bits, so U r's error is exact as Dekker's product of
+// it and r's two halves, p10_product.gappa), the last a short polynomial in
+// double, by Horner's scheme (Estrin's would need a larger error bound).
+// The Fast2Sums: tHi >= 1 > |p| and |s| >= |rest| (p10_error.gappa).
+template <typename Note = Untraced>
+[[gnu::always_inline]] inline Scaled power_of_ten_plain(double x, Note note = {}) noexcept {
     using namespace numeric;
-    const Reduced d = reduced(x * kPowScale + kShifter, x);
+    const Reduced d = reduced(x * kPowScale + kShifter, x, note);
     const double r = d.r;
     const PowEntry& t = power_entry(d.k);
-    const double r_hi = upper_26_bits(r);
     const double p = t.uHi * r;
-    const double p_error = (t.uHi * r_hi - p) + t.uHi * (r - r_hi);
+    const double rhi = upper_26_bits(r);
+    const double pa = t.uHi * rhi;
+    const double pb = pa - p;
+    const double rl = r - rhi;
+    const double pc = t.uHi * rl;
+    const double perr = pb + pc;
     const double q = kPowPoly[0] + r * (kPowPoly[1] + r * (kPowPoly[2] + r * (kPowPoly[3] + r * kPowPoly[4])));
-    const double poly = t.tHi * ((r * r) * q);
-    const double s = t.tHi + p;  // Fast2Sum: |p| < 2^-7 <= tHi
-    const double s_error = p - (s - t.tHi);
-    const double rest = s_error + (((t.tLo + p_error) + (t.uLo * r + t.uHi * d.rr)) + poly);
+    const double r2 = r * r;
+    const double pq = r2 * q;
+    const double poly = t.tHi * pq;
+    const double s = t.tHi + p;
+    const double serr = p - (s - t.tHi);
+    const double t1 = t.tLo + perr;
+    const double t2 = t.uLo * r;
+    const double t3 = t.uHi * d.rr;
+    const double t4 = t2 + t3;
+    const double t5 = t1 + t4;
+    const double t6 = t5 + poly;
+    const double rest = serr + t6;
     const double hi = s + rest;
+    note("p", p);
+    note("rhi", rhi);
+    note("pa", pa);
+    note("pb", pb);
+    note("rl", rl);
+    note("pc", pc);
+    note("perr", perr);
+    note("q", q);
+    note("r2", r2);
+    note("pq", pq);
+    note("poly", poly);
+    note("s", s);
+    note("serr", serr);
+    note("t1", t1);
+    note("t2", t2);
+    note("t3", t3);
+    note("t4", t4);
+    note("t5", t5);
+    note("t6", t6);
+    note("rest", rest);
     return {hi, rest - (hi - s), static_cast<int>(d.k >> 8)};
 }
 
 // ln x = e ln 2 - ln r + log1p(z) with x = 2^e m, m in [1, 2) and r = k /
 // 2^10 from the table entry nearest m: z = m r - 1 is exact (a multiple of
 // 2^-62 below 2^-9), formed from m's upper 43 bits and lower 10, each product
-// exact. A = e ln 2 - ln r is exact in its leading part (multiples of 2^-42
-// below 2^10), and z - z^2 / 2 is kept in double-double: z^2 = zh^2 + zl (z +
-// zh) with zh the upper 26 bits of z, so zh^2 is exact and the rest small.
-// The rest of log1p(z) is a short polynomial in double, by Horner's scheme
-// (Estrin's would need a larger error bound here). Fast2Sums: a_hi is 0
-// or at least |z| (elementary_tables.sollya checks every entry); |s1| stays
-// above zh^2 / 2.
+// exact (ln_reduction.gappa). A = e ln 2 - ln r is exact in its leading part
+// (multiples of 2^-42 below 2^10), and z - z^2 / 2 is kept in double-double:
+// z^2 = zh^2 + zl (z + zh) with zh the upper 26 bits of z, so zh^2 is exact
+// and the rest small. The rest of log1p(z) is a short polynomial in double,
+// by Horner's scheme (Estrin's would need a larger error bound here). The
+// Fast2Sums: Ah + z is exact on the two grids (fast2sum.gappa), |s1| >= |h2|
+// and |s2| >= |rest| (ln_error.gappa).
 struct Logarithm {
     const numeric::LogEntry& t;
     double m, e;
@@ -115,28 +164,60 @@ struct Logarithm {
             std::bit_cast<double>(fraction | kOne), static_cast<double>(exponent)};
 }
 
-[[gnu::always_inline]] inline Approximation log_plain(std::uint64_t bits, int exponent) noexcept {
+template <typename Note = Untraced>
+[[gnu::always_inline]] inline Approximation log_plain(std::uint64_t bits, int exponent, Note note = {}) noexcept {
     using namespace numeric;
     const Logarithm g = log_reduced(bits, exponent);
     const LogEntry& t = g.t;
-    const auto m_hi = std::bit_cast<double>(std::bit_cast<std::uint64_t>(g.m) & ~std::uint64_t{0x3ff});
-    const double m_lo = g.m - m_hi;
-    const double z = (m_hi * t.r - 1) + m_lo * t.r;
+    const auto mh = std::bit_cast<double>(std::bit_cast<std::uint64_t>(g.m) & ~std::uint64_t{0x3ff});
+    const double ml = g.m - mh;
+    const double z = (mh * t.r - 1) + ml * t.r;
 
-    const double a_hi = g.e * kLn2Hi + t.tauHi;
-    const double a_lo = g.e * kLn2Lo + t.tauLo;
-    const double z_hi = upper_26_bits(z);
+    const double ah = g.e * kLn2Hi + t.tauHi;
+    const double alo = g.e * kLn2Lo + t.tauLo;
+    const double zh = upper_26_bits(z);
     const double zz = z * z;
     const double q = kLogPoly[0] + z * (kLogPoly[1] + z * (kLogPoly[2] + z * (kLogPoly[3] + z * kLogPoly[4])));
-    const double tail = (zz * z) * q;
+    const double cube = zz * z;
+    const double tail = cube * q;
 
-    const double s1 = a_hi + z;
-    const double e1 = z - (s1 - a_hi);
-    const double h2 = -0.5 * (z_hi * z_hi);
+    const double s1 = ah + z;
+    const double e1 = z - (s1 - ah);
+    const double h2 = -0.5 * (zh * zh);
     const double s2 = s1 + h2;
     const double e2 = h2 - (s2 - s1);
-    const double rest = ((e1 + e2) + -0.5 * ((z - z_hi) * (z + z_hi))) + (tail + a_lo);
+    const double zl = z - zh;
+    const double w = z + zh;
+    const double l2p = zl * w;
+    const double l2 = -0.5 * l2p;
+    const double u1 = e1 + e2;
+    const double u2 = u1 + l2;
+    const double u3 = tail + alo;
+    const double rest = u2 + u3;
     const double hi = s2 + rest;
+    note("mh", mh);
+    note("ml", ml);
+    note("z", z);
+    note("ah", ah);
+    note("alo", alo);
+    note("zh", zh);
+    note("zz", zz);
+    note("q", q);
+    note("cube", cube);
+    note("tail", tail);
+    note("s1", s1);
+    note("e1", e1);
+    note("h2", h2);
+    note("s2", s2);
+    note("e2", e2);
+    note("zl", zl);
+    note("w", w);
+    note("l2p", l2p);
+    note("l2", l2);
+    note("u1", u1);
+    note("u2", u2);
+    note("u3", u3);
+    note("rest", rest);
     return {hi, rest - (hi - s2)};
 }
 
@@ -148,45 +229,98 @@ struct Logarithm {
 // As power_of_ten_plain, with U r's error and the polynomial's steps fused;
 // the polynomial by Estrin's scheme, whose shorter chain of dependent steps
 // the proof allows here.
-[[gnu::always_inline]] inline Scaled power_of_ten_fused(double x) noexcept {
+template <typename Note = Untraced>
+[[gnu::always_inline]] inline Scaled power_of_ten_fused(double x, Note note = {}) noexcept {
     using namespace numeric;
-    const Reduced d = reduced(fused(x, kPowScale, kShifter), x);
+    const Reduced d = reduced(fused(x, kPowScale, kShifter), x, note);
     const double r = d.r;
     const PowEntry& t = power_entry(d.k);
     const double p = t.uHi * r;
-    const double p_error = fused(t.uHi, r, -p);
+    const double perr = fused(t.uHi, r, -p);
     const double r2 = r * r;
-    const double q =
-        fused(r2, fused(r2, kPowPoly[4], fused(r, kPowPoly[3], kPowPoly[2])), fused(r, kPowPoly[1], kPowPoly[0]));
+    const double q1 = fused(r, kPowPoly[1], kPowPoly[0]);
+    const double q2 = fused(r, kPowPoly[3], kPowPoly[2]);
+    const double q3 = fused(r2, kPowPoly[4], q2);
+    const double q = fused(r2, q3, q1);
+    const double pq = r2 * q;
     const double s = t.tHi + p;
-    const double s_error = p - (s - t.tHi);
-    const double rest = s_error + fused(t.tHi, r2 * q, (t.tLo + p_error) + fused(t.uLo, r, t.uHi * d.rr));
+    const double serr = p - (s - t.tHi);
+    const double t1 = t.tLo + perr;
+    const double t3 = t.uHi * d.rr;
+    const double t4 = fused(t.uLo, r, t3);
+    const double t5 = t1 + t4;
+    const double t6 = fused(t.tHi, pq, t5);
+    const double rest = serr + t6;
     const double hi = s + rest;
+    note("p", p);
+    note("perr", perr);
+    note("r2", r2);
+    note("q1", q1);
+    note("q2", q2);
+    note("q3", q3);
+    note("q", q);
+    note("pq", pq);
+    note("s", s);
+    note("serr", serr);
+    note("t1", t1);
+    note("t3", t3);
+    note("t4", t4);
+    note("t5", t5);
+    note("t6", t6);
+    note("rest", rest);
     return {hi, rest - (hi - s), static_cast<int>(d.k >> 8)};
 }
 
 // As log_plain, with z = m r - 1 in one exact step, z^2's error exact and
 // the polynomial's steps fused, by Estrin's scheme.
-[[gnu::always_inline]] inline Approximation log_fused(std::uint64_t bits, int exponent) noexcept {
+template <typename Note = Untraced>
+[[gnu::always_inline]] inline Approximation log_fused(std::uint64_t bits, int exponent, Note note = {}) noexcept {
     using namespace numeric;
     const Logarithm g = log_reduced(bits, exponent);
     const LogEntry& t = g.t;
     const double z = fused(g.m, t.r, -1.0);
 
-    const double a_hi = fused(g.e, kLn2Hi, t.tauHi);
-    const double a_lo = fused(g.e, kLn2Lo, t.tauLo);
+    const double ah = fused(g.e, kLn2Hi, t.tauHi);
+    const double alo = fused(g.e, kLn2Lo, t.tauLo);
     const double zz = z * z;
-    const double zz_error = fused(z, z, -zz);
-    const double q =
-        fused(zz, fused(zz, kLogPoly[4], fused(z, kLogPoly[3], kLogPoly[2])), fused(z, kLogPoly[1], kLogPoly[0]));
+    const double zze = fused(z, z, -zz);
+    const double q1 = fused(z, kLogPoly[1], kLogPoly[0]);
+    const double q2 = fused(z, kLogPoly[3], kLogPoly[2]);
+    const double q3 = fused(zz, kLogPoly[4], q2);
+    const double q = fused(zz, q3, q1);
 
-    const double s1 = a_hi + z;
-    const double e1 = z - (s1 - a_hi);
+    const double s1 = ah + z;
+    const double e1 = z - (s1 - ah);
     const double h2 = -0.5 * zz;
     const double s2 = s1 + h2;
     const double e2 = h2 - (s2 - s1);
-    const double rest = ((e1 + e2) + -0.5 * zz_error) + fused(zz * z, q, a_lo);
+    const double u1 = e1 + e2;
+    const double l2 = -0.5 * zze;
+    const double u2 = u1 + l2;
+    const double cube = zz * z;
+    const double u3 = fused(cube, q, alo);
+    const double rest = u2 + u3;
     const double hi = s2 + rest;
+    note("z", z);
+    note("ah", ah);
+    note("alo", alo);
+    note("zz", zz);
+    note("zze", zze);
+    note("q1", q1);
+    note("q2", q2);
+    note("q3", q3);
+    note("q", q);
+    note("s1", s1);
+    note("e1", e1);
+    note("h2", h2);
+    note("s2", s2);
+    note("e2", e2);
+    note("u1", u1);
+    note("l2", l2);
+    note("u2", u2);
+    note("cube", cube);
+    note("u3", u3);
+    note("rest", rest);
     return {hi, rest - (hi - s2)};
 }
 

@@ -3,10 +3,11 @@
 // arithmetic, every rounding where the script puts one (x rnd= e rounds each
 // operation of e, rnd(e) the whole of e, float<p, emin, zr> towards zero),
 // on seeded arguments, and the C++ fast path's hi and lo (inspect::fast_path)
-// must be the script's HL rounded and the exact rest, bit for bit. A
-// reordered expression, a product fused where its script rounds twice, or a
-// script edited without its C++ fails here; the proofs themselves are
-// scripts/numeric-proof's. The reductions' scripts give the error scripts
+// must be the script's HL rounded and the exact rest, bit for bit, and so
+// must each step that the C++ names (inspect::FastPath::steps), every step
+// of the error script among them. A reordered expression, a product fused
+// where its script rounds twice, or a script edited without its C++ fails
+// here; the proofs themselves are scripts/numeric-proof's. The reductions' scripts give the error scripts
 // their inputs, and the table entries come from elementary_tables.h, which
 // numeric-proof checks against its Sollya script. Prints the mismatches and
 // a summary line.
@@ -21,6 +22,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -259,9 +261,28 @@ public:
 
     // The exact value of `name` with the free names bound as given.
     Exact value(const std::string& name, const std::map<std::string, double>& bound) {
+        bind(bound);
+        return value(name);
+    }
+    // The same for several names of one binding: bind, then value(name).
+    void bind(const std::map<std::string, double>& bound) {
         values_.clear();
         bound_ = &bound;
-        return evaluate_name(name);
+    }
+    Exact value(const std::string& name) { return evaluate_name(name); }
+    [[nodiscard]] bool defines(const std::string& name) const { return definitions_.contains(name); }
+
+    // The steps of the computation: the names defined as a rounding of
+    // something other than a free name (which is an input, x = rnd(X)).
+    [[nodiscard]] std::vector<std::string> rounded_steps() const {
+        std::vector<std::string> steps;
+        for (const auto& [name, node] : definitions_) {
+            if (node->kind != Node::Kind::round) continue;
+            const Node& operand = *node->left;
+            if (operand.kind == Node::Kind::name && !definitions_.contains(operand.name)) continue;
+            steps.push_back(name);
+        }
+        return steps;
     }
 
 private:
@@ -503,9 +524,11 @@ Bindings constants() {
 }
 
 struct Scripts {
-    Script p10_reduction, p10_plain, p10_fused, ln_reduction, ln_plain, ln_fused, ln_near_plain, ln_near_fused;
+    Script p10_reduction, p10_product, p10_plain, p10_fused, ln_reduction, ln_plain, ln_fused, ln_near_plain,
+        ln_near_fused;
     explicit Scripts(const std::string& dir)
         : p10_reduction(dir + "/p10_reduction.gappa"),
+          p10_product(dir + "/p10_product.gappa"),
           p10_plain(dir + "/p10_error.gappa"),
           p10_fused(dir + "/p10_fused_error.gappa"),
           ln_reduction(dir + "/ln_reduction.gappa"),
@@ -536,6 +559,42 @@ void report(Tally& t, bool ok, const char* what, Variant v, double x, const metr
     }
 }
 
+// Each step that the C++ names against the first of the scripts that
+// defines it (a fused reduction's names end in f), bound as they are; and
+// every step of the error script must be among those the C++ names. Gives
+// what differs first, or nothing.
+std::string step_difference(const metrova::inspect::FastPath& c, bool fused, Script& error, Script& reduction,
+                            Script* product) {
+    std::set<std::string> named;
+    for (int i = 0; i < c.step_count; ++i) {
+        const metrova::inspect::Step& step = c.steps[static_cast<std::size_t>(i)];
+        const std::string name = step.name;
+        named.insert(name);
+        Script* where = error.defines(name) ? &error : nullptr;
+        std::string key = name;
+        if (where == nullptr && reduction.defines(fused ? name + "f" : name)) {
+            where = &reduction;
+            key = fused ? name + "f" : name;
+        }
+        if (where == nullptr && product != nullptr && product->defines(name)) where = product;
+        if (where == nullptr) return "the step " + name + ", which no script defines";
+        if (!(where->value(key) == Exact(step.value))) return "the step " + name;
+    }
+    for (const std::string& step : error.rounded_steps()) {
+        if (!named.contains(step)) return "the step " + step + ", which the C++ does not name";
+    }
+    return {};
+}
+
+void report_steps(Tally& t, const std::string& difference, const char* what, Variant v, double x) {
+    ++t.checked;
+    if (difference.empty()) return;
+    if (++t.failed <= 20) {
+        std::printf("%s, %s variant, x = %a: the C++ and the scripts differ in %s\n", what,
+                    v == Variant::fused ? "fused" : "plain", x, difference.c_str());
+    }
+}
+
 // 10^x: the reduction's script gives kd and rh, the error script HL.
 void check_power(Scripts& s, Variant v, double x, Tally& t) {
     Bindings b = constants();
@@ -551,10 +610,17 @@ void check_power(Scripts& s, Variant v, double x, Tally& t) {
     b["TL"] = e.tLo;
     b["UH"] = e.uHi;
     b["UL"] = e.uLo;
-    const Exact hl = (fused ? s.p10_fused : s.p10_plain).value("HL", b);
+    Script& error = fused ? s.p10_fused : s.p10_plain;
+    const Exact hl = error.value("HL", b);
     const metrova::inspect::FastPath c = metrova::inspect::fast_path(Function::p10, v, x);
     const bool exponent_ok = c.exponent == static_cast<int>(k >> 8);
     report(t, exponent_ok && same_as_script(c, hl), "p10", v, x, c, hl);
+    // The product's script takes the error script's r.
+    b["R"] = error.value("r").rounded(53, -1074, true);
+    error.bind(b);
+    s.p10_reduction.bind(b);
+    s.p10_product.bind(b);
+    report_steps(t, step_difference(c, fused, error, s.p10_reduction, fused ? nullptr : &s.p10_product), "p10", v, x);
 }
 
 // ln x: the reduction's script gives z and Ah from x's mantissa and the
@@ -579,8 +645,11 @@ void check_logarithm(Scripts& s, Variant v, double x, Tally& t) {
     b["Z"] = s.ln_reduction.value(fused ? "zf" : "z", b).rounded(53, -1074, true);
     b["AH"] = s.ln_reduction.value(fused ? "ahf" : "ah", b).rounded(53, -1074, true);
     const metrova::inspect::FastPath c = metrova::inspect::fast_path(Function::ln, v, x);
-    const Exact hl = (fused ? s.ln_fused : s.ln_plain).value("HL", b);
+    Script& error = fused ? s.ln_fused : s.ln_plain;
+    const Exact hl = error.value("HL", b);
     report(t, same_as_script(c, hl), "ln", v, x, c, hl);
+    s.ln_reduction.bind(b);
+    report_steps(t, step_difference(c, fused, error, s.ln_reduction, nullptr), "ln", v, x);
     if (b["AH"] == 0 && b["Z"] != 0) {
         const Exact near = (fused ? s.ln_near_fused : s.ln_near_plain).value("HL", b);
         report(t, same_as_script(c, near), "ln near 1", v, x, c, near);
@@ -588,10 +657,14 @@ void check_logarithm(Scripts& s, Variant v, double x, Tally& t) {
 }
 
 // Arguments of 10^x that reach the fast path: the formulas' range, every
-// binade of |x| from 2^-60, and the edges of the double range.
+// binade of |x| from 2^-60, the edges of the double range, and x just off
+// k log10(2) / 2^8 (k not 0, small or anywhere), where r is tiny and the
+// table's low terms, U r's error and the rest meet at one scale: only there
+// does a reordering of them show in lo.
 double power_argument(Random& rng, long i) {
+    using namespace metrova::numeric;
     double x = 0;
-    switch (i % 4) {
+    switch (i % 5) {
         case 0:
         case 1: x = -323.6 + 631.8 * rng.unit(); break;
         case 2:
@@ -599,7 +672,16 @@ double power_argument(Random& rng, long i) {
             if (x > 308.2) x = 308.2;
             if ((rng.next() & 1) != 0) x = -x;
             break;
-        default: x = (rng.next() & 1) != 0 ? 307 + 1.25 * rng.unit() : -323.6 + 16.6 * rng.unit(); break;
+        case 3: x = (rng.next() & 1) != 0 ? 307 + 1.25 * rng.unit() : -323.6 + 16.6 * rng.unit(); break;
+        default: {
+            const std::uint64_t range = (rng.next() & 1) != 0 ? 2000 : 275000;
+            auto k = static_cast<double>(static_cast<std::int64_t>(rng.below(2 * range + 1)) -
+                                         static_cast<std::int64_t>(range));
+            if (k == 0) k = 1;
+            const double off = spread(rng, -50, -20);
+            x = k * kStepHi + (k * kStepLo + ((rng.next() & 1) != 0 ? off : -off));
+            break;
+        }
     }
     return std::trunc(x) == x ? x + 0.5 : x;
 }
@@ -641,10 +723,10 @@ int main(int argc, char** argv) {
             for (long i = 0; i < count; ++i) check_power(scripts, v, power_argument(rng, i), power);
             for (long i = 0; i < count; ++i) check_logarithm(scripts, v, log_argument(rng, i), logarithm);
         }
-        std::printf("p10: %ld checks of hi and lo against the scripts, %ld differ (seed %llu)\n", power.checked,
-                    power.failed, static_cast<unsigned long long>(seed));
-        std::printf("ln: %ld checks of hi and lo against the scripts, %ld differ\n", logarithm.checked,
-                    logarithm.failed);
+        std::printf("p10: %ld checks of hi and lo and of the named steps against the scripts, %ld differ (seed %llu)\n",
+                    power.checked, power.failed, static_cast<unsigned long long>(seed));
+        std::printf("ln: %ld checks of hi and lo and of the named steps against the scripts, %ld differ\n",
+                    logarithm.checked, logarithm.failed);
         const long checked = power.checked + logarithm.checked;
         const long failed = power.failed + logarithm.failed;
         std::printf("%ld passed, %ld failed\n", checked - failed, failed);
