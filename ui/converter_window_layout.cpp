@@ -18,6 +18,7 @@
 #include "announcer.h"
 #include "converter_window.h"
 #include "copy_sign.h"
+#include "entry_model.h"
 #include "option_button.h"
 #include "picture_button.h"
 #include "pictures.h"
@@ -45,6 +46,13 @@ Control* place(Control* control, const char* name, QRect geometry) {
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(geometry);
     return control;
+}
+
+// A list whose keyboard search reads each entry without its leading blank.
+QComboBox* entryList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setModel(new EntryModel(0, 1, list));
+    return list;
 }
 
 // A name says what a control is; a description only what the name lacks.
@@ -117,10 +125,10 @@ void ConverterWindow::createControls() {
                                  "selectInstruction", {64, 8, 345, 25});
     instructionLines_[1] = place(new QLabel(QStringLiteral("2.  Click 'GO' after input a numerical value. "), this),
                                  "goInstruction", {64, 32, 377, 25});
-    categoryList_ = place(new QComboBox(this), "categoryList", {168, 80, 129, 27});
-    sourceList_ = place(new QComboBox(this), "sourceList", {24, 120, 169, 27});
+    categoryList_ = place(entryList(this), "categoryList", {168, 80, 129, 27});
+    sourceList_ = place(entryList(this), "sourceList", {24, 120, 169, 27});
     swapButton_ = place(new QPushButton(QStringLiteral("Swap"), this), "swapButton", {200, 120, 81, 33});
-    targetList_ = place(new QComboBox(this), "targetList", {288, 120, 169, 27});
+    targetList_ = place(entryList(this), "targetList", {288, 120, 169, 27});
     goButton_ = place(new PictureButton(QStringLiteral(":/metrova/go-%1.png"), this), "goButton", {200, 168, 70, 79});
     valueBox_ = place(new TextBox(this), "valueBox", {24, 192, 153, 29});
     resultLabel_ = place(new ResultLabel(this), "resultLabel", {288, 192, 153, 25});

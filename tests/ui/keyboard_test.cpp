@@ -2,6 +2,7 @@
 // screen reader moves, the notation buttons' arrow keys, Enter on a focused
 // button, and what is announced to screen readers, counted at Qt's
 // accessibility boundary.
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
@@ -295,6 +296,87 @@ TEST(CopyResult, ANewResultTakesTheSignAway) {
     w.type("5");
     w.press(Qt::Key_Return);
     EXPECT_FALSE(w.copySign()->isVisible());
+}
+
+}  // namespace
+}  // namespace metrova::ui::test
+
+namespace metrova::ui::test {
+namespace {
+
+// Keys for a list, one a character: '|' gives the list the focus, '^' opens
+// its popup (Alt+Down), '>' and '<' are Down and Up, '.' is Enter, and any
+// other character is typed.
+void drive(Window& w, QComboBox* list, const char* keys) {
+    for (const char* key = keys; *key != '\0'; ++key) {
+        switch (*key) {
+            case '|': list->setFocus(Qt::TabFocusReason); break;
+            case '^':
+                w.press(Qt::Key_Down, Qt::AltModifier);
+                ASSERT_TRUE(list->view()->isVisible()) << "the list's popup did not open";
+                break;
+            case '>': w.press(Qt::Key_Down); break;
+            case '<': w.press(Qt::Key_Up); break;
+            case '.': w.press(Qt::Key_Return); break;
+            default: w.type(QString(QLatin1Char(*key)));
+        }
+    }
+}
+
+// What the user meets after a pick: the lists, the result, the focus and
+// what was heard.
+QStringList outcome(Window& w, Heard& heard) {
+    return {w.category()->currentText(),
+            w.items(w.source()).join(QLatin1Char(',')),
+            w.source()->currentText(),
+            w.target()->currentText(),
+            w.result()->text(),
+            w.focus() != nullptr ? w.focus()->objectName() : QStringLiteral("no focus"),
+            heard.take().join(QLatin1Char('|')),
+            w.messages().join(QLatin1Char('|'))};
+}
+
+// Typing in a list finds an entry by its text after the leading blank, closed
+// or open, and picks it as the arrow keys do: the same handlers, the same
+// lists, result and focus afterwards, the same words heard.
+TEST(TypeAhead, ALetterPicksAsTheArrowKeysDo) {
+    const struct {
+        const char* category;  // picked first
+        const char* list;
+        const char* typed;
+        const char* arrows;
+        const char* picked;
+    } rows[] = {
+        {" Optics", "categoryList", "|p", "|>", " Pressure"},
+        {" Optics", "categoryList", "|P", "|>", " Pressure"},
+        {" Optics", "sourceList", "|d", "|>", " Decibel (dB)"},
+        {" Optics", "targetList", "|p", "|<", " Percent (%)"},
+        {" Volume", "sourceList", "|c|c", "|>|<", " cubic centimeter"},  // the same letter again: the next
+        {" Optics", "categoryList", "|z", "|", " Optics"},               // nothing starts with it
+        {" Optics", "targetList", "|d", "|", " Decibel (dB)"},           // only the current entry does
+        {" Optics", "categoryList", "|^p.", "|^>.", " Pressure"},
+        {" Optics", "categoryList", "|^vv.", "|^>>>>>>>>.", " Velocity"},
+        {" Optics", "categoryList", "|^vvv.", "|^>>>>>>.", " Volume"},
+        {" Optics", "categoryList", "|^ve.", "|^>>>>>>>>.", " Velocity"},  // a prefix
+        {" Optics", "categoryList", "|^z.", "|^.", " Optics"},
+        {" Volume", "sourceList", "|^ba.", "|^>>>>>>>>>>.", " barrel"},
+        {" Volume", "targetList", "|^b.", "|^>>>>>>>.", " bushel (England)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.list) + " " + row.typed);
+        QStringList after[2];
+        for (int route = 0; route < 2; ++route) {
+            Window w;
+            w.pick(w.category(), row.category);
+            w.type("2");
+            QComboBox* list = w.find<QComboBox>(row.list);
+            Heard heard;
+            drive(w, list, route == 0 ? row.typed : row.arrows);
+            EXPECT_EQ(list->currentText(), row.picked);
+            after[route] = outcome(w, heard);
+        }
+        EXPECT_EQ(after[0], after[1]);
+    }
 }
 
 }  // namespace
