@@ -25,6 +25,7 @@
 #include "places_spin.h"
 #include "result_label.h"
 #include "text_box.h"
+#include "type_ahead.h"
 
 namespace metrova::ui {
 namespace {
@@ -229,6 +230,7 @@ void ConverterWindow::connectHandlers() {
     placesBox_->setGotFocusHandler([this] { placesBoxFocused(); });
     connect(placesSpin_, &PlacesSpin::stepped, this, [this](int steps) { report(stepPlaces(steps)); });
     connect(copyAction_, &QAction::triggered, this, &ConverterWindow::copyResult);
+    new TypeAheadCarry({categoryList_, sourceList_, targetList_}, valueBox_, this);
 }
 
 void ConverterWindow::report(const RunTimeError& error) {

@@ -13,6 +13,9 @@
 #include <QClipboard>
 #include <QMenu>
 
+#include <chrono>
+#include <thread>
+
 #include "driver.h"
 #include "result_label.h"
 
@@ -305,8 +308,9 @@ namespace metrova::ui::test {
 namespace {
 
 // Keys for a list, one a character: '|' gives the list the focus, '^' opens
-// its popup (Alt+Down), '>' and '<' are Down and Up, '.' is Enter, and any
-// other character is typed.
+// its popup (Alt+Down), '>' and '<' are Down and Up, '.' is Enter, ',' is a
+// pause longer than the keyboard search's interval, and any other character
+// is typed.
 void drive(Window& w, QComboBox* list, const char* keys) {
     for (const char* key = keys; *key != '\0'; ++key) {
         switch (*key) {
@@ -318,6 +322,9 @@ void drive(Window& w, QComboBox* list, const char* keys) {
             case '>': w.press(Qt::Key_Down); break;
             case '<': w.press(Qt::Key_Up); break;
             case '.': w.press(Qt::Key_Return); break;
+            case ',':  // no events handled meanwhile, as none come from the user
+                std::this_thread::sleep_for(std::chrono::milliseconds(QApplication::keyboardInputInterval() + 100));
+                break;
             default: w.type(QString(QLatin1Char(*key)));
         }
     }
@@ -330,6 +337,7 @@ QStringList outcome(Window& w, Heard& heard) {
             w.items(w.source()).join(QLatin1Char(',')),
             w.source()->currentText(),
             w.target()->currentText(),
+            w.value()->text(),
             w.result()->text(),
             w.focus() != nullptr ? w.focus()->objectName() : QStringLiteral("no focus"),
             heard.take().join(QLatin1Char('|')),
@@ -354,10 +362,15 @@ TEST(TypeAhead, ALetterPicksAsTheArrowKeysDo) {
         {" Volume", "sourceList", "|c|c", "|>|<", " cubic centimeter"},  // the same letter again: the next
         {" Optics", "categoryList", "|z", "|", " Optics"},               // nothing starts with it
         {" Optics", "targetList", "|d", "|", " Decibel (dB)"},           // only the current entry does
+        // letters typed quickly after a pick went on to the value box
+        {" Optics", "categoryList", "|ve", "|^>>>>>>.|^>>.", " Velocity"},
+        {" Optics", "sourceList", "|de", "|>", " Decibel (dB)"},
+        {" Optics", "sourceList", "|d,5", "|>5", " Decibel (dB)"},  // after a pause, the value
         {" Optics", "categoryList", "|^p.", "|^>.", " Pressure"},
         {" Optics", "categoryList", "|^vv.", "|^>>>>>>>>.", " Velocity"},
         {" Optics", "categoryList", "|^vvv.", "|^>>>>>>.", " Volume"},
         {" Optics", "categoryList", "|^ve.", "|^>>>>>>>>.", " Velocity"},  // a prefix
+        {" Optics", "categoryList", "|^v,e.", "|^>>>.", " Energy"},
         {" Optics", "categoryList", "|^z.", "|^.", " Optics"},
         {" Volume", "sourceList", "|^ba.", "|^>>>>>>>>>>.", " barrel"},
         {" Volume", "targetList", "|^b.", "|^>>>>>>>.", " bushel (England)"},
@@ -371,6 +384,7 @@ TEST(TypeAhead, ALetterPicksAsTheArrowKeysDo) {
             w.type("2");
             QComboBox* list = w.find<QComboBox>(row.list);
             Heard heard;
+            heard.take();  // the first pick's
             drive(w, list, route == 0 ? row.typed : row.arrows);
             EXPECT_EQ(list->currentText(), row.picked);
             after[route] = outcome(w, heard);
