@@ -382,7 +382,7 @@ TEST(TypeAhead, ALetterPicksAsTheArrowKeysDo) {
             Window w;
             w.pick(w.category(), row.category);
             w.type("2");
-            QComboBox* list = w.find<QComboBox>(row.list);
+            auto* list = w.find<QComboBox>(row.list);
             Heard heard;
             heard.take();  // the first pick's
             drive(w, list, route == 0 ? row.typed : row.arrows);
