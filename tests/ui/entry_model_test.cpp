@@ -5,30 +5,24 @@
 namespace metrova::ui {
 namespace {
 
+// What the window's keys cannot reach: an entry without the blank, a start
+// outside the entries, a repeat in capitals, no entries at all.
 TEST(EntryModel, AnEntryIsFoundByItsTextAfterTheBlank) {
-    const QStringList entries{" Optics", " Pressure", " Volume", " Velocity", "Vacuum", " pressure"};
+    const QStringList entries{" Optics", " Volume", "Vacuum", " pressure"};
     const struct {
         qsizetype start;
         const char* typed;
         std::optional<qsizetype> found;
     } cases[] = {
-        {0, "p", 1},
-        {1, "p", 1},
-        {2, "p", 5},
-        {0, "PRE", 1},
-        {0, "v", 2},
-        {3, "v", 3},
-        {4, "v", 4},
-        {0, "ve", 3},
-        {0, "vol", 2},
-        {0, "Va", 4},
+        {0, "v", 1},
+        {2, "VVV", 2},
+        {3, "vv", 1},
+        {0, "va", 2},
+        {0, "PRESSURE", 3},
         {0, " v", std::nullopt},
-        {0, "z", std::nullopt},
-        {0, "pressures", std::nullopt},
+        {0, "vve", std::nullopt},
         {-1, "o", 0},
-        {6, "o", 0},
-        {0, "pressure", 1},
-        {2, "pressure", 5},
+        {4, "o", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(entryStartingWith(entries, c.start, QString::fromLatin1(c.typed)), c.found)

@@ -367,7 +367,6 @@ TEST(TypeAhead, ALetterPicksAsTheArrowKeysDo) {
         {" Optics", "sourceList", "|de", "|>", " Decibel (dB)"},
         {" Optics", "sourceList", "|d,5", "|>5", " Decibel (dB)"},  // after a pause, the value
         {" Optics", "categoryList", "|^p.", "|^>.", " Pressure"},
-        {" Optics", "categoryList", "|^vv.", "|^>>>>>>>>.", " Velocity"},
         {" Optics", "categoryList", "|^vvv.", "|^>>>>>>.", " Volume"},
         {" Optics", "categoryList", "|^ve.", "|^>>>>>>>>.", " Velocity"},  // a prefix
         {" Optics", "categoryList", "|^v,e.", "|^>>>.", " Energy"},
