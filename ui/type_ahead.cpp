@@ -31,7 +31,12 @@ bool TypeAheadCarry::eventFilter(QObject* watched, QEvent* event) {
     const bool searchKey = isSearchKey(key);
     if (watched == valueBox_) {
         QComboBox* list = std::exchange(list_, nullptr);
-        if (list == nullptr || !searchKey || sinceKey_.elapsed() > QApplication::keyboardInputInterval()) return false;
+        // Only a letter goes on: every entry's text starts with letters, and a
+        // digit or sign typed quickly after a pick is the value's.
+        if (list == nullptr || !searchKey || !key.text().front().isLetter() ||
+            sinceKey_.elapsed() > QApplication::keyboardInputInterval()) {
+            return false;
+        }
         QCoreApplication::sendEvent(list, event);
         return true;
     }

@@ -366,6 +366,7 @@ TEST(TypeAhead, ALetterPicksAsTheArrowKeysDo) {
         {" Optics", "categoryList", "|ve", "|^>>>>>>.|^>>.", " Velocity"},
         {" Optics", "sourceList", "|de", "|>", " Decibel (dB)"},
         {" Optics", "sourceList", "|d,5", "|>5", " Decibel (dB)"},  // after a pause, the value
+        {" Optics", "sourceList", "|d5", "|>5", " Decibel (dB)"},   // a digit is the value's at once
         {" Optics", "categoryList", "|^p.", "|^>.", " Pressure"},
         {" Optics", "categoryList", "|^vvv.", "|^>>>>>>.", " Volume"},
         {" Optics", "categoryList", "|^ve.", "|^>>>>>>>>.", " Velocity"},  // a prefix
