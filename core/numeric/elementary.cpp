@@ -97,7 +97,11 @@ template <typename V, typename Undecided>
     if (s.exponent > 0) {
         if (!V::decided(s.hi, s.lo, kP10RoundingFactor)) return undecided(x);
         // hi 2^exponent, in two exact steps unless it overflows, which raises
-        // the overflow flag as it should.
+        // the overflow flag as it should. The test has decided hi as 10^x /
+        // 2^exponent rounded with no bound on the exponent, which is where
+        // IEEE 754 rounds before it overflows: hi 2^exponent of 2^1024 (hi =
+        // 1 with exponent 1024, or hi = 2 with 1023) is infinity, anything
+        // below is the largest double or less, exactly.
         return s.hi * power_of_two(s.exponent - 1000) * 0x1p1000;
     }
     if (s.exponent > -1022) {  // normal: 2^-1021 x 0.99.. is above 2^-1022
@@ -106,10 +110,13 @@ template <typename V, typename Undecided>
     }
     // Subnormal or 0: rounded to a multiple of u = 2^(-1074 - exponent), the
     // smallest subnormal at the scale of hi (u is 2^-52 to 4). Adding 1.5
-    // 2^52 u rounds hi to such a multiple h, ties to even as the format does;
-    // lo may move hi + lo past the midpoint next to h, to the next multiple.
-    // The rest below u must stay clear of u / 2 by the bound and by the
-    // rounding of the rest itself (u 2^-50).
+    // 2^52 u rounds hi to such a multiple h (to one of 2u where the exponent
+    // is -1022 or -1023, whose hi + 1.5 2^52 u reaches the next binade);
+    // the rest, within 1.5 u, may lie past the midpoint next to h, and h
+    // moves to the next multiple. The rest must stay clear of u / 2 by the
+    // bound and by the rounding of the rest itself (u 2^-50).
+    // p10_subnormal.gappa proves the result correctly rounded wherever the
+    // test passes, for every exponent that reaches here.
     const double u = power_of_two(-1074 - s.exponent);
     const double big = 0x1.8p52 * u;
     double h = (s.hi + big) - big;
