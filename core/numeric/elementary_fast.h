@@ -326,7 +326,8 @@ template <typename Note = Untraced>
 
 // The rounding test: hi + lo C rounds to hi only when |lo| C is at most half
 // the gap between hi and its neighbour on lo's side; elementary_tables.sollya
-// chooses C from the proven bound and checks that the test is then sound.
+// chooses C from the proven bound and checks that the test is then sound,
+// and rounding_test.gappa proves it for both variants.
 // The fused test forms lo C + hi with one rounding.
 [[gnu::always_inline]] inline bool decided_plain(double hi, double lo, double factor) noexcept {
     return hi + lo * factor == hi;
