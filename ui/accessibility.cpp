@@ -9,12 +9,12 @@
 namespace metrova::ui {
 namespace {
 
-class AnnouncerInterface : public QAccessibleWidget {
+class NoticeInterface : public QAccessibleWidget {
 public:
-    explicit AnnouncerInterface(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    explicit NoticeInterface(Notice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
 
     [[nodiscard]] QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<const Announcer*>(widget())->text();
+        if (t == QAccessible::Name) return static_cast<const Notice*>(widget())->text();
         return QAccessibleWidget::text(t);
     }
 };
@@ -111,8 +111,8 @@ private:
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
-    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
-        if (auto* announcer = qobject_cast<Announcer*>(object)) return new AnnouncerInterface(announcer);
+    if (className == QLatin1String(Notice::staticMetaObject.className())) {
+        if (auto* notice = qobject_cast<Notice*>(object)) return new NoticeInterface(notice);
     }
     if (className == QLatin1String(TextBox::staticMetaObject.className())) {
         if (auto* box = qobject_cast<TextBox*>(object)) return new TextBoxInterface(box);

@@ -5,12 +5,25 @@
 
 namespace metrova::ui {
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+Notice::Notice(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("announcer"));
     setGeometry(0, 0, 1, 1);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
+}
+
+void Notice::notify(const QString& text) {
+    text_ = text;
+    // A notification is spoken when it becomes showing, so it hides first.
+    hide();
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    show();
+}
+
+Announcer::Announcer(QWidget* window) : QObject(window), window_(window) {
+    if (!METROVA_ANNOUNCES_BY_EVENT) notice_ = new Notice(window_);
 }
 
 void Announcer::setSubject(const QString& subject) {
@@ -40,11 +53,13 @@ void Announcer::announce() {
     result_.clear();
     if (text.isEmpty()) return;
     text_ = text;
-    // A notification is spoken when it becomes showing, so it hides first.
-    hide();
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-    show();
+#if METROVA_ANNOUNCES_BY_EVENT
+    QAccessibleAnnouncementEvent announcement(window_, text_);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    notice_->notify(text_);
+#endif
 }
 
 }  // namespace metrova::ui

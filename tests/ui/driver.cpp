@@ -104,7 +104,22 @@ int runEventLoop(std::chrono::milliseconds limit) {
     return QApplication::exec();
 }
 
-Heard::Heard() { QApplication::instance()->installEventFilter(this); }
+namespace {
+
+Heard* listening = nullptr;
+
+}  // namespace
+
+Heard::Heard() {
+    QApplication::instance()->installEventFilter(this);
+    listening = this;
+    before_ = QAccessible::installUpdateHandler(&Heard::updated);
+}
+
+Heard::~Heard() {
+    QAccessible::installUpdateHandler(before_);
+    listening = nullptr;
+}
 
 // The announcer announces from a queued call; the window system's own events
 // (activation after a popup closed, ...) are left to the test's next step.
@@ -119,6 +134,16 @@ bool Heard::eventFilter(QObject* watched, QEvent* event) {
         if (iface != nullptr && iface->role() == QAccessible::Notification) said_ << iface->text(QAccessible::Name);
     }
     return false;
+}
+
+void Heard::updated(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (listening != nullptr && event->type() == QAccessible::Announcement) {
+        listening->said_ << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+    }
+#else
+    static_cast<void>(event);
+#endif
 }
 
 QStringList labelsOf(Index category) {

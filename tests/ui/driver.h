@@ -4,6 +4,7 @@
 // unless a test asks for the box the user sees.
 #pragma once
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -86,13 +87,20 @@ private:
     QStringList messages_;
 };
 
-// What a screen reader speaks: each time an object of role notification
-// shows, its name. Heard watches every widget that shows (Qt's bridge turns
-// that into the object's "showing" state) and asks Qt's accessibility for its
-// role and name, as the bridge does.
+// What a screen reader speaks: each announcement event's message, and each
+// time an object of role notification shows, its name. Heard takes every
+// accessibility update that Qt would pass to the platform while it lives, and
+// watches every widget that shows (Qt's bridge turns that into the object's
+// "showing" state) and asks Qt's accessibility for its role and name, as the
+// bridge does.
 class Heard : public QObject {
 public:
     Heard();
+    ~Heard() override;
+    Heard(const Heard&) = delete;
+    Heard& operator=(const Heard&) = delete;
+    Heard(Heard&&) = delete;
+    Heard& operator=(Heard&&) = delete;
 
     // What was announced since the last call, once the pending announcement
     // was made.
@@ -102,7 +110,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static void updated(QAccessibleEvent* event);
+
     QStringList said_;
+    QAccessible::UpdateHandler before_ = nullptr;
 };
 
 // "3" -> " Length" etc.: the labels of a category, as a list's entries.
