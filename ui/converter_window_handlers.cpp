@@ -97,7 +97,7 @@ void ConverterWindow::showAnswer() {
 // Every result written is announced, also one with the text the label had.
 void ConverterWindow::showResult(const ShownAnswer& shown) {
     copySign_->hide();
-    resultLabel_->showResult(fromCore(shown.text), fromCore(shown.story));
+    resultLabel_->showResult(fromCore(shown.text), fromCore(shown.heard), fromCore(shown.story));
     copyAction_->setEnabled(!shown.text.empty());
     announcer_->setResult(fromCore(shown.heard));
 }

@@ -165,7 +165,7 @@ void ConverterWindow::createControls() {
     describeList(targetList_, List::target);
     describe(valueBox_, QStringLiteral("Value to convert"));
     describe(goButton_, QStringLiteral("Convert"));
-    resultLabel_->setAccessibleDescription(QStringLiteral("Result"));  // its name is its text, the result
+    resultLabel_->setAccessibleDescription(QStringLiteral("Result"));  // its name is the result, with its unit
     describe(placesBox_, QStringLiteral("Decimal places"));
     describe(placesSpin_, QStringLiteral("Decimal places stepper"));
     describe(notation, QStringLiteral("Notation"));

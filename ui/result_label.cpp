@@ -38,8 +38,9 @@ QString wrappedToScreen(const QString& text, const QWidget* widget) {
 
 ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::NoFocus); }
 
-void ResultLabel::showResult(const QString& text, const QString& story) {
+void ResultLabel::showResult(const QString& text, const QString& heard, const QString& story) {
     setText(text);
+    setAccessibleName(heard);
     const bool whole = fits(text);
     setTextInteractionFlags(whole ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
     // Qt gives a selectable label the focus policy of a text field.
@@ -51,6 +52,7 @@ void ResultLabel::showResult(const QString& text, const QString& story) {
 
 void ResultLabel::clearResult() {
     setText(QString());
+    setAccessibleName(QString());
     setToolTip(QString());
 }
 

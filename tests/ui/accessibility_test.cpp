@@ -32,7 +32,7 @@ const Expected kControls[] = {
 #endif
     {"valueBox", QAccessible::EditableText, "Value to convert", ""},
     {"goButton", QAccessible::PushButton, "Convert", ""},
-    {"resultLabel", QAccessible::StaticText, nullptr, "Result"},
+    {"resultLabel", QAccessible::StaticText, "-16.990 Decibel (dB)", "Result"},  // as announced
     {"placesBox", QAccessible::EditableText, "Decimal places", ""},
     {"notation", QAccessible::Client, "Notation", ""},  // the notation buttons' group
     {"decimalButton", QAccessible::RadioButton, "Decimal", "Result with a fixed number of decimal places"},
@@ -78,20 +78,39 @@ TEST(Accessibility, EveryControlHasItsNameDescriptionAndRole) {
             EXPECT_EQ(iface->text(QAccessible::Value), list->currentText()) << e.object;
         }
     }
-    EXPECT_EQ(w.result()->text(), "-16.990");  // the result is what is read
+    EXPECT_EQ(w.result()->text(), "-16.990");  // the unit is only read
 
     QAccessibleInterface* spin = childFor(window, w.spin());
     ASSERT_NE(spin, nullptr);
     EXPECT_EQ(spin->text(QAccessible::Name), "Decimal places stepper");
     EXPECT_EQ(spin->text(QAccessible::Description), "");
     QStringList arrows;
+    QStringList ids;  // UI Automation's AutomationIds
     for (QToolButton* arrow : w.spin()->findChildren<QToolButton*>()) {
         QAccessibleInterface* iface = childFor(spin, arrow);
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->role(), QAccessible::PushButton);
         arrows << iface->text(QAccessible::Name);
+        ids << arrow->objectName();
     }
     EXPECT_EQ(arrows, (QStringList{"Increase", "Decrease"}));
+    EXPECT_EQ(ids, (QStringList{"increase", "decrease"}));
+}
+
+// A result that goes is read as nothing, not as the last one.
+TEST(Accessibility, TheResultIsReadWithItsUnitUntilItGoes) {
+    Window w;
+    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(w.result());
+    ASSERT_NE(result, nullptr);
+    w.type("2");
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(result->text(QAccessible::Name), "-16.990 Decibel (dB)");
+    w.click(w.scientific());
+    EXPECT_EQ(result->text(QAccessible::Name), "-1.70E+01 Decibel (dB)");
+    w.value()->clear();
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.result()->text(), "");
+    EXPECT_EQ(result->text(QAccessible::Name), "");
 }
 
 }  // namespace
