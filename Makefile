@@ -129,9 +129,9 @@ repro-check:
 windows:
 	scripts/windows qt build
 
-## the Windows leg: those built, their tests under wine, the installer used under wine, two builds compared
+## the Windows leg: those built, their tests under wine, the installer used under wine, UI Automation, two builds compared
 windows-check:
-	scripts/windows qt build test e2e repro
+	scripts/windows qt build test e2e uia repro
 
 ## install into a temporary prefix, validate the desktop entry and metadata, package, lintian
 install-check: build
