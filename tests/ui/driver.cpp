@@ -9,6 +9,12 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <uiautomation.h>
+#endif
+
 namespace metrova::ui::test {
 
 Window::Window(Reporting reporting) : window_(std::make_unique<ConverterWindow>()) {
@@ -114,6 +120,15 @@ Heard::Heard() {
     QApplication::instance()->installEventFilter(this);
     listening = this;
     before_ = QAccessible::installUpdateHandler(&Heard::updated);
+#ifdef Q_OS_WIN
+    // Qt passes accessibility updates on once a UI Automation client has
+    // asked a window for its root element, as a screen reader does.
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible()) {
+            SendMessageW(reinterpret_cast<HWND>(top->winId()), WM_GETOBJECT, 0, static_cast<LPARAM>(UiaRootObjectId));
+        }
+    }
+#endif
 }
 
 Heard::~Heard() {
