@@ -4,8 +4,8 @@
 //   Window "Metrova  Ver.1.12    HALVERN CO.,LTD" [ConverterWindow]
 //     Edit "Value to convert" [ConverterWindow.valueBox]
 //     Text "-16.990 Decibel (dB)" [ConverterWindow.resultLabel]
-// (the control type, the name, the AutomationId; "offscreen" after one that
-// says it is). Asking for the tree is also what makes Qt start serving UI
+// (the control type, the name, the AutomationId or "?" where the client
+// cannot read it; "offscreen" after one that says it is). Asking for the tree is also what makes Qt start serving UI
 // Automation, and raise its events from then on.
 //   metrova_uia_tree [--wait SECONDS] CAPTION...
 // Exit status: 0 every window printed; 1 a caption had no window within the
@@ -69,18 +69,29 @@ std::string controlType(IUIAutomationElement* element) {
     return "ControlType" + std::to_string(id);
 }
 
+// The AutomationId, or "?" where the client cannot read it (wine 10's
+// answers E_NOTIMPL however it is asked).
+std::string automationId(IUIAutomationElement* element) {
+    VARIANT value;
+    VariantInit(&value);
+    std::string id = "?";
+    if (SUCCEEDED(element->GetCurrentPropertyValue(UIA_AutomationIdPropertyId, &value))) {
+        id = value.vt == VT_BSTR ? utf8(value.bstrVal) : std::string();
+    }
+    VariantClear(&value);
+    return id;
+}
+
 int printed = 0;
 
 void print(IUIAutomationTreeWalker* walker, IUIAutomationElement* element, int depth) {
     if (++printed > kMostElements) return;
     Text name;
-    Text id;
     element->get_CurrentName(name.out());
-    element->get_CurrentAutomationId(id.out());
     BOOL offscreen = FALSE;
     element->get_CurrentIsOffscreen(&offscreen);
     std::printf("%*s%s \"%s\" [%s]%s\n", depth * 2, "", controlType(element).c_str(), name.str().c_str(),
-                id.str().c_str(), offscreen ? " offscreen" : "");
+                automationId(element).c_str(), offscreen ? " offscreen" : "");
     if (depth >= kDeepest) return;
     IUIAutomationElement* child = nullptr;
     if (FAILED(walker->GetFirstChildElement(element, &child))) return;
