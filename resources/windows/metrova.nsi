@@ -1,13 +1,14 @@
 ; Metrova's installer: for the user who runs it, without administrator rights
 ; (the program folder under %LOCALAPPDATA%\Programs, a Start-menu shortcut,
-; an entry in Apps & features under HKCU), and its uninstaller, which removes
-; exactly the files the installer put there, the shortcut and the entry.
+; an entry in Apps & features under HKCU) and its uninstaller, Uninstall.exe
+; (uninstall.nsi, compiled first). It replaces no file of a Metrova that is
+; running (running.nsh).
 ; scripts/windows-package compiles it with makensis, defining:
 ;   VERSION      1.01.0002
 ;   VERSION4     1.1.2.0 (the numeric form Windows keeps)
 ;   COMPANY      the publisher
 ;   STAGE        the folder that users get, as the portable zip holds it
-;   FILES        an include file of the uninstaller's Delete and RMDir lines
+;   UNINSTALLER  Uninstall.exe, compiled from uninstall.nsi
 ;   SIZE_KB      the folder's size, for Apps & features
 ;   ICON         metrova.ico
 ;   OUTFILE      the installer to write
@@ -33,10 +34,12 @@ VIAddVersionKey /LANG=1033 "ProductName" "Metrova"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "CompanyName" "${COMPANY}"
-VIAddVersionKey /LANG=1033 "FileDescription" "Metrova ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "FileDescription" "Metrova ${VERSION} installer"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright 2026 ${COMPANY}"
 
+!include "LogicLib.nsh"
 !include "MUI2.nsh"
+!include "running.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\metrova.exe"
@@ -44,22 +47,17 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright 2026 ${COMPANY}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
-!insertmacro MUI_UNPAGE_CONFIRM
-!insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
     SetShellVarContext current
 FunctionEnd
 
-Function un.onInit
-    SetShellVarContext current
-FunctionEnd
-
 Section "Metrova"
+    !insertmacro METROVA_CLOSED_OR_QUIT "install"
     SetOutPath "$INSTDIR"
     File /r "${STAGE}/*"
-    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    File "/oname=Uninstall.exe" "${UNINSTALLER}"
     CreateShortcut "$SMPROGRAMS\Metrova.lnk" "$INSTDIR\metrova.exe" "" "$INSTDIR\metrova.exe" 0 \
         SW_SHOWNORMAL "" "Unit converter for engineering and optical quantities"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Metrova"
@@ -72,16 +70,4 @@ Section "Metrova"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-SectionEnd
-
-; Only what the installer wrote goes: a folder the user chose that holds
-; other files keeps them, and keeps itself.
-Section "Uninstall"
-    Delete "$SMPROGRAMS\Metrova.lnk"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    !include "${FILES}"
-    Delete "$INSTDIR\Uninstall.exe"
-    RMDir "$INSTDIR"
-    ; made by the first per-user program installed; gone again when empty
-    RMDir "$LOCALAPPDATA\Programs"
 SectionEnd
