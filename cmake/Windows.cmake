@@ -1,14 +1,17 @@
 # What Windows users get: one folder with the program, the Qt DLLs and
 # plugins it uses, the MinGW-w64 runtime DLLs they need and the licence texts
-# of all of them, packed as a portable zip and as an installer
-# (scripts/windows-package, resources/windows/metrova.nsi):
+# of all of them, packed as a portable zip, as an installer for the user
+# (resources/windows/metrova.nsi) and as an MSI for the machine
+# (scripts/windows-wxs), all by scripts/windows-package:
 #   cmake --build B --target windows_packages
-#   -> B/windows/metrova-VERSION-win64.zip, B/windows/metrova-VERSION-win64-setup.exe
+#   -> B/windows/metrova-VERSION-win64.zip, B/windows/metrova-VERSION-win64-setup.exe,
+#      B/windows/metrova-VERSION-win64.msi
 # Qt stays in DLLs beside the program, as Qt is LGPL: users may replace them
 # with their own build of the same Qt version. Nothing here runs a program of
 # the build's own.
 find_program(METROVA_MAKENSIS makensis REQUIRED)
 find_program(METROVA_ZIP zip REQUIRED)
+find_program(METROVA_WIXL wixl REQUIRED)
 
 # The texts that go with the runtime and the font, Debian's copies.
 set(METROVA_GCC_RUNTIME_LICENSE /usr/share/doc/gcc-mingw-w64-base/copyright
