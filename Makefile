@@ -131,7 +131,7 @@ windows:
 
 ## the Windows leg: those built, their tests under wine, the installer used under wine, UI Automation, two builds compared
 windows-check:
-	scripts/windows qt build test e2e uia repro
+	scripts/windows qt build sign test e2e uia repro
 
 ## install into a temporary prefix, validate the desktop entry and metadata, package, lintian
 install-check: build
