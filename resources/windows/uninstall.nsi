@@ -63,11 +63,15 @@ Section "Remove"
     Delete "$SMPROGRAMS\Metrova.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     !include "${FILES}"
-    ; The command prompt tries until this program has ended and its file
-    ; can go (bounded: it gives up after some thousand attempts), then
-    ; removes the folder, and the per-user programs folder if that is
-    ; empty then (the first per-user program installed made it).
+SectionEnd
+
+; Last, as this program ends (in a window, once the user has closed it):
+; the command prompt tries until this program has ended and its file can
+; go (bounded: it gives up after some thousand attempts), then removes the
+; folder, and the per-user programs folder if that is empty then (the
+; first per-user program installed made it).
+Function .onInstSuccess
     ExecShell "" "$SYSDIR\cmd.exe" \
         '/d /q /c for /l %i in (1,1,20000) do @(del /f /q "$EXEPATH" 2>nul & if not exist "$EXEPATH" (rd "$INSTDIR" 2>nul & rd "$LOCALAPPDATA\Programs" 2>nul & exit /b 0))' \
         SW_HIDE
-SectionEnd
+FunctionEnd
