@@ -16,7 +16,7 @@ export SOURCE_DATE_EPOCH
 endif
 
 .PHONY: help run test build build-with-bench test-sanitize fuzz bench numeric-proof ci-legs package package-proof \
-	source-build-proof make-test-proof repro-check install-check lint format-check shellcheck clean windows windows-check
+	source-build-proof make-test-proof repro-check install-check lint format-check shellcheck clean windows windows-check windows-startup
 
 ## this list
 help:
@@ -132,6 +132,10 @@ windows:
 ## the Windows leg: those built, their tests under wine, the installer used under wine, UI Automation, two builds compared
 windows-check:
 	scripts/windows qt build sign test e2e uia repro
+
+## start-up under wine beside a bare Qt window with the same Qt, 14 paired runs of each (as root; RUNS=N)
+windows-startup:
+	scripts/windows qt build startup
 
 ## install into a temporary prefix, validate the desktop entry and metadata, package, lintian
 install-check: build
