@@ -125,11 +125,11 @@ make-test-proof:
 repro-check:
 	scripts/repro-check
 
-## the Windows installer and portable zip in build-win64/windows/ (cross-built in a Debian 13 root; as root)
+## the Windows installer, MSI, portable zip and winget manifests in build-win64/windows/ (cross-built in a Debian 13 root; as root)
 windows:
 	scripts/windows qt build
 
-## the Windows leg: those built, their tests under wine, the installer used under wine, UI Automation, two builds compared
+## the Windows leg: those built and signed with a throwaway certificate, their tests and installers under wine, UI Automation, two builds compared
 windows-check:
 	scripts/windows qt build sign test e2e uia repro
 
