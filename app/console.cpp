@@ -67,17 +67,8 @@ Written write_standard(DWORD which, const QString& text) {
 }
 
 // Started from Explorer or the Start menu: a message box, drawn sharp at the
-// monitor's scale (Qt would declare the same awareness, but no application
-// object is made on this path).
+// monitor's scale by the awareness that the application manifest declares.
 void show_box(const QString& text, UINT icon) {
-    using SetAwareness = BOOL(WINAPI*)(HANDLE);
-    if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
-        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): how Windows hands out optional functions
-        const auto set = reinterpret_cast<SetAwareness>(
-            reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
-        // NOLINTNEXTLINE(performance-no-int-to-ptr): DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 is (HANDLE)-4
-        if (set != nullptr) set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)));
-    }
     MessageBoxW(nullptr, text.trimmed().toStdWString().c_str(), L"Metrova", MB_OK | icon);
 }
 
